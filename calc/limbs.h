@@ -1,0 +1,52 @@
+// Natural numbers in limbs of base 10^9, least significant first, without high
+// zero limbs (zero is the empty vector). The digit-vector functions and the
+// fractional conversion do their heavy work here: one limb carries nine
+// decimal digits, so the schoolbook methods run about eighty times faster
+// than on single digits, and moving between digits and limbs stays linear.
+#ifndef KALVORIX_CALC_LIMBS_H
+#define KALVORIX_CALC_LIMBS_H
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace limbs {
+
+using Limbs = std::vector<uint32_t>;
+
+constexpr uint32_t BASE = 1000000000;
+constexpr int BASE_DIGITS = 9;
+
+// The number held by the digit elements [begin, end) (element begin is the
+// units digit). Elements outside 0..9 come only from unvalidated text and are
+// read as the nearest digit.
+Limbs FromDigits(const std::vector<int>& digits, size_t begin, size_t end);
+Limbs FromDigits(const std::vector<int>& digits);
+
+// Trimmed digit vector of x ({0} for zero).
+std::vector<int> ToDigits(const Limbs& x);
+
+// 10^n for n >= 0.
+Limbs Pow10(int n);
+
+void Trim(Limbs& x);
+int Compare(const Limbs& a, const Limbs& b);
+void AddTo(Limbs& a, const Limbs& b);
+
+// a = a * m + add, for m and add below BASE.
+void MulSmallAdd(Limbs& a, uint32_t m, uint32_t add);
+
+// a = a / d in place for 0 < d < BASE; returns a % d.
+uint32_t DivSmall(Limbs& a, uint32_t d);
+
+Limbs Mul(const Limbs& a, const Limbs& b);
+
+// Quotient of a by b (b not zero); r receives the remainder.
+Limbs DivMod(const Limbs& a, const Limbs& b, Limbs& r);
+
+// Floor of the square root of a.
+Limbs Isqrt(const Limbs& a);
+
+}  // namespace limbs
+
+#endif

@@ -1,0 +1,27 @@
+// Text and integer helpers of the arithmetic: number texts to integers and back,
+// and the trimming of number texts. None of them reports an error.
+#ifndef KALVORIX_CALC_TEXT_H
+#define KALVORIX_CALC_TEXT_H
+
+#include <string>
+
+// Drops every leading "0"; puts one "0" back before a leading ".". "000" becomes "".
+std::string trimleft(std::string text);
+
+// Drops trailing "0"s (never the first character) and then one trailing ".".
+// It does not look for a point, so a whole number loses its trailing zeros too.
+std::string trimright(std::string text);
+
+// Value of the leading run of decimal digits; 0 when there is none,
+// 2147483647 when the digits stand for more.
+int StrToNum(const std::string& text);
+
+// Decimal text of value: "-" for a negative one, no leading zeros.
+std::string NumToStr(int value);
+
+std::string reverse(std::string text);
+
+// text repeated count times; "" for a count of 0 or less.
+std::string strofchar(const std::string& text, int count);
+
+#endif
