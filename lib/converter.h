@@ -1,0 +1,35 @@
+// Exact conversion of a whole non-negative number text between bases 2 to 16.
+#ifndef KALVORIX_LIB_CONVERTER_H
+#define KALVORIX_LIB_CONVERTER_H
+
+#include <string>
+#include <vector>
+
+class Converter {
+public:
+    // Holds text read as digits of base; the empty text is zero.
+    Converter(std::string text, int base);
+    ~Converter();
+
+    // Value of ch as a digit of base: "0"-"9", "A"-"F" below base; else -1.
+    int CharToInt(char ch) const;
+
+    // "0"-"9" for 0 to 9, code v + 55 ("A"-"F" for 10 to 15) otherwise.
+    char IntToChar(int v) const;
+
+    // Divides the held number by newBase in place; returns the remainder.
+    int NextNumber(int newBase);
+
+    // True when every digit is 0 (or there is none).
+    bool IsZero() const;
+
+    // The held number written in newBase, without leading zeros ("0" for zero);
+    // leaves zero behind. Digits that are not of base give a meaningless text.
+    std::string Convert(int newBase);
+
+private:
+    std::vector<int> digits;  // digit values, most significant first
+    int base;
+};
+
+#endif
