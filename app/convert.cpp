@@ -1,0 +1,160 @@
+// The conversion command: validation, the four paths between positional and
+// Roman systems, and the messages of a refused request.
+#include "convert.h"
+
+#include <climits>
+
+#include "bdouble.h"
+#include "converter.h"
+#include "fraction.h"
+#include "roman.h"
+#include "state.h"
+#include "text.h"
+#include "texts.h"
+#include "validate.h"
+
+namespace {
+
+const int ROMAN = -1;
+const int ROMAN_MAX = 3999;
+
+// One fresh Converter per conversion, since Convert spends it.
+std::string Rewrite(const std::string& text, int base, int newBase)
+{
+    return Converter(text, base).Convert(newBase);
+}
+
+// A length for the validators; a text too long for an int is refused, not
+// validated in part.
+int LengthOf(const std::string& text)
+{
+    return text.size() <= static_cast<size_t>(INT_MAX) ? static_cast<int>(text.size()) : 0;
+}
+
+Outcome Fail(const std::string& message)
+{
+    strM_BUF = "0";
+    return {Outcome::MESSAGE, message};
+}
+
+Outcome Succeed(const std::string& result, const std::string& decimal)
+{
+    strM_BUF = decimal;
+    return {Outcome::OUTPUT, result};
+}
+
+// The text of a number that CheckValid refused, by its last-error code.
+std::string NumberFault(int source, const NumberParts& parts)
+{
+    switch (LibGetLastError()) {
+    case LIB_BADCHAR:
+        if (source != ROMAN)
+            return ERR_WRONGDATA + "\n\nДиапазон " + NumToStr(source) + "-ной системы счисления: {0.."
+                + DIGITS[source - 1] + "}.";
+        if (parts.negative || parts.hasSeparator)
+            return ERR_WRONGDATA + "\n\nОтрицательные и дробные числа не поддерживаются\nв римской системе счисления";
+        return ERR_WRONGDATA + "\n\nДиапазон римской системы счисления:\n{M, D, C, L, X, V, I}.";
+    case LIB_MANYSEP:
+        return ERR_WRONGDATA + "\n\n" + ERR_FLOATPOS;
+    case LIB_TRAILINGSEP:
+        return ERR_WRONGDATA + "\n\n" + ERR_FLOATMISS;
+    default:
+        return std::string();
+    }
+}
+
+// A Roman numeral read as a whole number, to a positional base or kept as typed.
+Outcome FromRoman(const std::string& text, int target)
+{
+    const int n = RomanToArab(text.c_str());
+    if (n > ROMAN_MAX)
+        return Fail(ERR_OUTOFRANGE);
+    const std::string decimal = NumToStr(n);
+    return Succeed(target == ROMAN ? text : Rewrite(decimal, 10, target), decimal);
+}
+
+// Only a whole non-negative number has a Roman numeral; the sign and the
+// separator are refused before the range is looked at.
+Outcome ToRoman(const std::string& text, int source, const NumberParts& parts)
+{
+    if (parts.negative || parts.hasSeparator)
+        return Fail(ERR_MINROMAN);
+    const std::string decimal = Rewrite(text, source, 10);
+    const int v = StrToNum(decimal);
+    if (v > ROMAN_MAX)
+        return Fail(ERR_OUTOFRANGE);
+    return Succeed(ArabToRoman(static_cast<unsigned short>(v)), decimal);
+}
+
+// Between positional bases: the whole part exactly, the fraction exactly
+// expanded and cut to iFT digits.
+Outcome Positional(const std::string& text, int source, int target, const NumberParts& parts)
+{
+    if (!parts.hasSeparator)
+        return Succeed(ComposeNumber(parts.negative, Rewrite(text, source, target), std::string()),
+                       ComposeNumber(parts.negative, Rewrite(text, source, 10), std::string()));
+    const std::string whole = text.substr(0, parts.separator);
+    const std::string fraction = text.substr(parts.separator + 1);
+    return Succeed(
+        ComposeNumber(parts.negative, Rewrite(whole, source, target), ConvertFraction(fraction, source, target, iFT)),
+        ComposeNumber(parts.negative, Rewrite(whole, source, 10), ConvertFraction(fraction, source, 10, iFT)));
+}
+
+}  // namespace
+
+bool IsSystem(int system)
+{
+    return system == ROMAN || (system >= NSmin && system <= NSmax);
+}
+
+NumberParts SplitNumber(std::string& text)
+{
+    NumberParts parts;
+    if (!text.empty() && text[0] == '-') {
+        parts.negative = true;
+        text[0] = '0';
+    }
+    const size_t at = text.find_last_of(".,");
+    if (at != std::string::npos) {
+        parts.hasSeparator = true;
+        parts.separator = at;
+    }
+    return parts;
+}
+
+std::string ComposeNumber(bool negative, const std::string& whole, const std::string& fraction)
+{
+    const std::string number = fraction.empty() ? whole : RoundZ(whole + fraction.substr(1));
+    return negative ? "-" + number : number;
+}
+
+// The faults are tested in the order that decides which one is named: empty
+// number, empty precision, validation (precision named first), then range.
+Outcome ConvertRequest(const std::string& number, const std::string& precision, int source, int target)
+{
+    if (!IsSystem(source) || !IsSystem(target))
+        return Outcome();
+    if (number.empty())
+        return Fail(ERR_NOINPUT);
+    if (precision.empty()) {
+        iFT = 4;
+        return Fail(ERR_NOGT);
+    }
+    std::string text = number;
+    const NumberParts parts = SplitNumber(text);
+    const bool numberOk = CheckValid(text.data(), LengthOf(text), source);
+    const bool precisionOk = CheckValidT(precision.data(), LengthOf(precision));
+    if (!numberOk || !precisionOk) {
+        std::string message = numberOk ? std::string() : NumberFault(source, parts);
+        if (!precisionOk)
+            message = numberOk ? ERR_WRONGT : ERR_WRONGT + ",\n\n" + message;
+        return Fail(message);
+    }
+    iFT = StrToNum(precision);
+    SetPrec(iFT);
+    if (source == ROMAN)
+        return FromRoman(text, target);
+    if (target == ROMAN)
+        return ToRoman(text, source, parts);
+    return Positional(text, source, target, parts);
+}

@@ -1,0 +1,37 @@
+// The conversion command without its window.
+#ifndef KALVORIX_APP_CONVERT_H
+#define KALVORIX_APP_CONVERT_H
+
+#include <cstddef>
+#include <string>
+
+#include "outcome.h"
+
+// Runs one conversion request of number (spaces already removed) at the
+// precision text, from system source to system target (-1 Roman, 2 to 16).
+// Leaves iFT, strM_BUF and DoubleSize as the request decides. The outcome is
+// the result for the output field or exactly one message.
+// A system that is neither -1 nor 2 to 16 asks for nothing: NOTHING, no
+// state changed.
+Outcome ConvertRequest(const std::string& number, const std::string& precision, int source, int target);
+
+// Whether system is -1 (Roman) or a base from NSmin to NSmax.
+bool IsSystem(int system);
+
+// Where a number text's sign and separator stand; shared by the conversion
+// and MR, which read number texts by the same rule.
+struct NumberParts {
+    bool negative = false;      // the text began with "-"
+    bool hasSeparator = false;  // it holds "." or ","
+    size_t separator = 0;       // index of the last "." or ","
+};
+
+// Reads the parts of text and replaces a leading "-" by "0".
+NumberParts SplitNumber(std::string& text);
+
+// The result text of a converted whole part and a converted fraction
+// ("0." and its digits; empty for a whole number): joined, trailing zeros
+// and a bare separator dropped, "-" in front when negative.
+std::string ComposeNumber(bool negative, const std::string& whole, const std::string& fraction);
+
+#endif

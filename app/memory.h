@@ -1,0 +1,22 @@
+// The memory register's commands without their window.
+#ifndef KALVORIX_APP_MEMORY_H
+#define KALVORIX_APP_MEMORY_H
+
+#include <string>
+
+#include "outcome.h"
+
+Outcome MemoryClear();     // MC
+Outcome MemoryAdd();       // M+
+Outcome MemorySubtract();  // M-
+Outcome MemoryMultiply();  // M×
+Outcome MemoryDivide();    // M÷
+
+// MR: the register in the target system (-1 Roman, 2 to 16), with as many
+// fractional digits as the precision field's text gives.
+Outcome MemoryRecall(int target, const std::string& precisionField);
+
+// Whether the "M" indicator shows: the register is not zero.
+bool MemoryIndicatorShown();
+
+#endif

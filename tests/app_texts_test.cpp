@@ -1,0 +1,101 @@
+#include "dispatch.h"
+#include "texts.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The texts are Windows-1251 bytes, whatever the literal in the source.
+TEST(Texts, TitleAndAbout)
+{
+    EXPECT_EQ(ERR_NOGT.size(), 30u);
+    EXPECT_EQ(ERR_NOGT.substr(0, 4), "\xCD\xE5\x20\xF3");  // "Не у"
+    ComposeFullTitle();
+    ComposeFullTitle();  // the title is extended once only
+    EXPECT_EQ(strAppName, "Kalvorix 1.3.9 \xE4\xEB\xFF Windows");
+    const std::vector<std::string> expected = {
+        "Kalvorix 1.3.9 для Windows ", "Универсальный калькулятор систем счисления",
+        "   *Клавиша HOME - получение справки", "", "\xA9 Разработчики Kalvorix, 2026",
+    };
+    EXPECT_EQ(Lines(AboutText()), expected);
+}
+
+TEST(Dispatch, SystemLists)
+{
+    const std::vector<std::string> source = SourceSystemItems(), target = TargetSystemItems();
+    ASSERT_EQ(source.size(), 16u);
+    ASSERT_EQ(target.size(), 16u);
+    EXPECT_EQ(source[SOURCE_START_ITEM], "10-ной");
+    EXPECT_EQ(target[TARGET_START_ITEM], "2-ную");
+    EXPECT_EQ(source.back(), "Римской системы");
+    EXPECT_EQ(target.back(), "Римскую систему");
+    for (size_t i = 0; i + 1 < source.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(source[i], std::to_string(i + 2) + "-ной");
+        EXPECT_EQ(target[i], std::to_string(i + 2) + "-ную");
+        EXPECT_EQ(SystemOfItem(source[i]), static_cast<int>(i) + 2);
+        EXPECT_EQ(SystemOfItem(target[i]), static_cast<int>(i) + 2);
+    }
+    EXPECT_EQ(SystemOfItem(source.back()), -1);
+    EXPECT_EQ(SystemOfItem("Римскую систему"), -1);
+    EXPECT_EQ(SystemOfItem("16-ную"), 16);
+    EXPECT_EQ(SystemOfItem("\xD0"), -1);
+    EXPECT_EQ(SystemOfItem("P"), 0);  // a Latin letter is not the Roman mark
+    EXPECT_EQ(SystemOfItem(""), 0);
+}
+
+TEST(Dispatch, RemoveSpaces)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        {"1 0  1", "101"}, {"   ", ""}, {"", ""}, {" -1,5 ", "-1,5"}, {"1\t2\n3", "1\t2\n3"},
+        {std::string("1\0 2", 4), std::string("1\0002", 3)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.first);
+        EXPECT_EQ(RemoveSpaces(row.first), row.second);
+    }
+}
+
+TEST(Dispatch, Keys)
+{
+    const struct {
+        int key;
+        KeyAction::Kind kind;
+        int command;
+    } rows[] = {
+        {27, KeyAction::EXIT, 0},      {35, KeyAction::EXIT, 0},       {13, KeyAction::COMMAND, 1},
+        {36, KeyAction::HELP, 0},      {107, KeyAction::COMMAND, 12},  {109, KeyAction::COMMAND, 13},
+        {106, KeyAction::COMMAND, 14}, {111, KeyAction::COMMAND, 15},  {45, KeyAction::COMMAND, 11},
+        {46, KeyAction::COMMAND, 10},  {0, KeyAction::NONE, 0},        {189, KeyAction::NONE, 0},
+        {110, KeyAction::NONE, 0},     {190, KeyAction::NONE, 0},      {-27, KeyAction::NONE, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.key);
+        const KeyAction action = ActionOfKey(row.key);
+        EXPECT_EQ(action.kind, row.kind);
+        EXPECT_EQ(action.command, row.command);
+    }
+}
+
+TEST(Dispatch, Commands)
+{
+    for (int id = -1; id <= 20; ++id) {
+        SCOPED_TRACE(id);
+        EXPECT_EQ(IsCommand(id), id == 1 || id == 2 || (id >= 10 && id <= 15));
+    }
+}
+
+}  // namespace
