@@ -1,0 +1,69 @@
+// kalvorix-cli: the window's conversion command on the command line. Numbers
+// come from the arguments or, one per line, from standard input; every request
+// runs in this one process, so the state carries over as in the window. No
+// settings file is read or written.
+#include <iostream>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "args.h"
+#include "report.h"
+#include "request.h"
+
+namespace {
+
+const int EXIT_REFUSED = 1;
+const int EXIT_USAGE = 2;
+
+// Shows one request's outcome; false when it was refused.
+bool Handle(const std::string& typed, const CliOptions& options)
+{
+    const RequestReport report = RunRequest(typed, options);
+    std::cout << (options.json ? JsonReport(report) : PlainResult(report)) << '\n';
+    std::cout.flush();  // each outcome at once, and before its reason on a shared terminal
+    if (!options.json)
+        std::cerr << PlainError(report);
+    return report.converted;
+}
+
+int Run(const std::vector<std::string>& args)
+{
+    CliOptions options;
+    std::string error;
+    if (!ParseArguments(args, options, error)) {
+        std::cerr << "kalvorix-cli: " << error << "\n\n" << UsageText();
+        return EXIT_USAGE;
+    }
+    if (options.help) {
+        std::cout << UsageText();
+        return 0;
+    }
+    bool allConverted = true;
+    if (!options.numbers.empty()) {
+        for (const std::string& number : options.numbers)
+            allConverted = Handle(number, options) && allConverted;
+    } else {
+        std::string line;
+        while (std::getline(std::cin, line)) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            allConverted = Handle(line, options) && allConverted;
+        }
+    }
+    return allConverted ? 0 : EXIT_REFUSED;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        // A number too large for memory ends the run with a message, not an abort.
+        std::cerr << "kalvorix-cli: out of memory\n";
+        return EXIT_REFUSED;
+    }
+}

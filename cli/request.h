@@ -1,0 +1,25 @@
+// One conversion request of kalvorix-cli, run by the window's own command.
+#ifndef KALVORIX_CLI_REQUEST_H
+#define KALVORIX_CLI_REQUEST_H
+
+#include <string>
+
+#include "args.h"
+
+struct RequestReport {
+    std::string input;    // the number as given, UTF-8 or not
+    bool converted = false;
+    std::string result;   // Windows-1251, when converted
+    std::string decimal;  // strM_BUF after the request, when converted
+    std::string message;  // Windows-1251, when refused
+};
+
+// The text the window's input field would hand to the command for what was
+// typed: spaces gone, small ASCII letters made capitals (the field shows
+// capitals only), and every character beyond ASCII a byte that no system accepts.
+std::string CleanNumber(const std::string& typed);
+
+// Converts typed by the options; iFT and strM_BUF carry over to the next request.
+RequestReport RunRequest(const std::string& typed, const CliOptions& options);
+
+#endif

@@ -1,0 +1,423 @@
+// kalvorix-cli: its text conversions, JSON and options directly, and the built
+// program run as a user runs it. Expected messages are u8 literals, which stay
+// UTF-8 whatever the execution character set.
+#include "args.h"
+#include "json.h"
+#include "request.h"
+#include "utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <iconv.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// ---- text conversions ----------------------------------------------------
+
+// glibc's own table as the reference; empty where it knows no character.
+std::string IconvCp1251(unsigned char byte)
+{
+    iconv_t cd = iconv_open("UTF-8", "CP1251");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return "no iconv";
+    char in[1] = {static_cast<char>(byte)};
+    char out[8];
+    char* inPtr = in;
+    char* outPtr = out;
+    size_t inLeft = 1, outLeft = sizeof out;
+    const size_t done = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    return done == static_cast<size_t>(-1) ? std::string() : std::string(out, outPtr);
+}
+
+TEST(Cp1251ToUtf8, EveryByteAsTheSystemConverts)
+{
+    if (IconvCp1251('A') != "A")
+        GTEST_SKIP() << "no CP1251 in iconv";
+    for (int byte = 0; byte < 256; ++byte) {
+        SCOPED_TRACE(byte);
+        const std::string reference = IconvCp1251(static_cast<unsigned char>(byte));
+        const std::string ours = Cp1251ToUtf8(std::string(1, static_cast<char>(byte)));
+        EXPECT_EQ(ours, reference.empty() ? u8"\uFFFD" : reference);
+    }
+}
+
+struct Utf8Row {
+    const char* label;
+    std::string bytes;
+    std::string valid;  // ValidUtf8
+    std::string ascii;  // Utf8ToAscii with '#'
+};
+
+const std::string FFFD = u8"\uFFFD";
+
+TEST(Utf8, WellAndIllFormedSequences)
+{
+    const Utf8Row rows[] = {
+        {"ASCII", "1A.-z", "1A.-z", "1A.-z"},
+        {"NUL kept", std::string("1\0" "2", 3), std::string("1\0" "2", 3), std::string("1\0" "2", 3)},
+        {"two bytes", u8"Я1", u8"Я1", "#1"},
+        {"three bytes", u8"1€2", u8"1€2", "1#2"},
+        {"four bytes", u8"😀", u8"😀", "#"},
+        {"largest code point", "\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF", "#"},
+        {"above U+10FFFF", "\xF4\x90\x80\x80", FFFD + FFFD + FFFD + FFFD, "####"},
+        {"overlong slash", "\xC0\xAF", FFFD + FFFD, "##"},
+        {"overlong three bytes", "\xE0\x80\xB1", FFFD + FFFD + FFFD, "###"},
+        {"surrogate", "\xED\xA0\x80", FFFD + FFFD + FFFD, "###"},
+        {"stray continuation", "1\x80" "2", "1" + FFFD + "2", "1#2"},
+        {"cut off at the end", "1\xE2\x82", "1" + FFFD + FFFD, "1##"},
+        {"cut off by ASCII", "\xE2" "1", FFFD + "1", "#1"},
+        {"Windows-1251 bytes", "\xC0\xE1", FFFD + FFFD, "##"},
+        {"byte 0xFF", "\xFF", FFFD, "#"},
+        {"empty", "", "", ""},
+    };
+    for (const Utf8Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        EXPECT_EQ(ValidUtf8(row.bytes), row.valid);
+        EXPECT_EQ(Utf8ToAscii(row.bytes, '#'), row.ascii);
+    }
+}
+
+// ---- JSON ------------------------------------------------------------------
+
+TEST(Json, StringLiterals)
+{
+    const struct {
+        std::string text;
+        std::string json;
+    } rows[] = {
+        {"FF", "\"FF\""},
+        {"", "\"\""},
+        {"a\"b", "\"a\\\"b\""},
+        {"a\\b", "\"a\\\\b\""},
+        {"1\n2\r\t\b\f", "\"1\\n2\\r\\t\\b\\f\""},
+        {std::string("\0\x01\x1F", 3), "\"\\u0000\\u0001\\u001f\""},
+        {"\x7F/", "\"\x7F/\""},
+        {u8"Ошибка", u8"\"Ошибка\""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.json);
+        EXPECT_EQ(JsonString(row.text), row.json);
+    }
+    EXPECT_EQ(JsonValue(std::nullopt), "null");
+    EXPECT_EQ(JsonValue(std::string("null")), "\"null\"");
+}
+
+// ---- options ---------------------------------------------------------------
+
+TEST(CliArgs, SystemNames)
+{
+    const struct {
+        const char* name;
+        int system;
+    } rows[] = {
+        {"2", 2}, {"10", 10}, {"16", 16}, {"roman", -1}, {"ROMAN", -1}, {"Roman", -1},
+        {"1", 0}, {"17", 0}, {"02", 0}, {"+2", 0}, {"2 ", 0}, {"", 0}, {"99999999999", 0},
+        {"rom", 0}, {"romans", 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(SystemOfName(row.name), row.system);
+    }
+}
+
+struct ArgsRow {
+    std::vector<std::string> args;
+    int source;
+    int target;
+    std::string precision;
+    bool json;
+    std::vector<std::string> numbers;
+};
+
+// Usage errors are tested on the program itself, with their texts.
+TEST(CliArgs, Parsing)
+{
+    const ArgsRow rows[] = {
+        {{}, 10, 2, "4", false, {}},
+        {{"-f", "10", "-t", "16", "255"}, 10, 16, "4", false, {"255"}},
+        {{"255", "-t", "16", "-f", "8"}, 8, 16, "4", false, {"255"}},
+        {{"-t", "roman", "-f", "ROMAN", "--json"}, -1, -1, "4", true, {}},
+        {{"-p", "", "1"}, 10, 2, "", false, {"1"}},
+        {{"-p", "-5", "-10.25", "-FF", "-", "-x"}, 10, 2, "-5", false, {"-10.25", "-FF", "-", "-x"}},
+        {{"-t", "3", "-t", "5"}, 10, 5, "4", false, {}},
+        {{"--", "-f", "--json", "--"}, 10, 2, "4", false, {"-f", "--json", "--"}},
+    };
+    for (const ArgsRow& row : rows) {
+        std::string joined;
+        for (const std::string& arg : row.args)
+            joined += "[" + arg + "]";
+        SCOPED_TRACE(joined);
+        CliOptions options;
+        std::string error;
+        EXPECT_TRUE(ParseArguments(row.args, options, error));
+        EXPECT_EQ(error, "");
+        EXPECT_EQ(options.source, row.source);
+        EXPECT_EQ(options.target, row.target);
+        EXPECT_EQ(options.precision, row.precision);
+        EXPECT_EQ(options.json, row.json);
+        EXPECT_EQ(options.numbers, row.numbers);
+        EXPECT_FALSE(options.help);
+    }
+    CliOptions options;
+    std::string error;
+    EXPECT_TRUE(ParseArguments({"1", "--help"}, options, error));
+    EXPECT_TRUE(options.help);
+}
+
+TEST(CliRequest, NumbersAreCleanedAsTheInputFieldDoes)
+{
+    const struct {
+        std::string typed;
+        std::string clean;
+    } rows[] = {
+        {"1 0  1", "101"}, {"ff", "FF"}, {"mcmxcix", "MCMXCIX"}, {" -1,5 ", "-1,5"},
+        {"a b\tc", "AB\tC"}, {u8"１２", "??"}, {u8"А", "?"}, {"\xFF" "1", "?1"},
+        {u8"1\u00A02", "1?2"}, {u8"−5", "?5"}, {"", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        EXPECT_EQ(CleanNumber(row.typed), row.clean);
+    }
+}
+
+// ---- the program -----------------------------------------------------------
+
+struct Result {
+    std::string out;
+    std::string err;
+    int status;  // exit status, or -1 when ended by a signal
+};
+
+std::string ReadAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A fresh temporary directory, removed with the object.
+class TempDir {
+public:
+    TempDir()
+    {
+        std::string pattern = (fs::temp_directory_path() / "kalvorix-cli-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr)
+            path_ = pattern;
+    }
+    ~TempDir()
+    {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+// Runs the built program in dir (a fresh one when empty) with the arguments
+// and input; files stand between, so a large input or output cannot block.
+Result RunCli(const std::vector<std::string>& args, const std::string& input, const fs::path& dir = {})
+{
+    TempDir io;
+    const fs::path in = io.path() / "in", out = io.path() / "out", err = io.path() / "err";
+    std::ofstream(in, std::ios::binary) << input;
+    const fs::path cwd = dir.empty() ? io.path() : dir;
+
+    std::vector<char*> argv;
+    std::string program = KALVORIX_CLI;
+    argv.push_back(program.data());
+    std::vector<std::string> copies = args;
+    for (std::string& arg : copies)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int fds[3] = {open(in.c_str(), O_RDONLY), open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600),
+                            open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)};
+        for (int k = 0; k < 3; ++k)
+            if (fds[k] < 0 || dup2(fds[k], k) < 0)
+                _exit(126);
+        if (chdir(cwd.c_str()) != 0)
+            _exit(126);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid)
+        return {"", "could not run", -1};
+    return {ReadAll(out), ReadAll(err), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+}
+
+struct CliRow {
+    const char* label;
+    std::vector<std::string> args;
+    std::string input;
+    std::string out;
+    std::string err;
+    int status;
+};
+
+void ExpectRuns(const std::vector<CliRow>& rows)
+{
+    for (const CliRow& row : rows) {
+        SCOPED_TRACE(row.label);
+        const Result result = RunCli(row.args, row.input);
+        EXPECT_EQ(result.out, row.out);
+        EXPECT_EQ(result.err, row.err);
+        EXPECT_EQ(result.status, row.status);
+    }
+}
+
+const std::string OUT_OF_RANGE = u8"Исходное число больше самого большего числа\nв римской системе счисления.\n\n"
+                                 u8"Самое большое римское число - MMMCMXCIX (3999)";
+const std::string RANGE_10 = u8"Введено неверное значение:\n\nДиапазон 10-ной системы счисления: {0..9}.";
+const std::string RANGE_10_JSON = u8"Введено неверное значение:\\n\\nДиапазон 10-ной системы счисления: {0..9}.";
+const std::string RANGE_16 = u8"Введено неверное значение:\n\nДиапазон 16-ной системы счисления: {0..F}.";
+
+TEST(CliProgram, ConvertsArguments)
+{
+    ExpectRuns({
+        {"decimal to hexadecimal", {"-f", "10", "-t", "16", "255"}, "", "FF\n", "", 0},
+        {"defaults 10 to 2", {"5"}, "", "101\n", "", 0},
+        {"negative fraction", {"-10.25"}, "", "-1010.01\n", "", 0},
+        {"small letters", {"-f", "16", "-t", "10", "ff", "a.8"}, "", "255\n10.5\n", "", 0},
+        {"spaces inside", {"-f", "2", "-t", "10", "1 0  1"}, "", "5\n", "", 0},
+        {"to Roman", {"-t", "roman", "1999", "3999"}, "", "MCMXCIX\nMMMCMXCIX\n", "", 0},
+        {"from Roman", {"-f", "roman", "-t", "16", "mcmxcix"}, "", "7CF\n", "", 0},
+        {"a dash number after --", {"-f", "16", "-t", "10", "--", "-f"}, "", "-15\n", "", 0},
+        {"precision", {"-p", "8", "0.1"}, "", "0.00011001\n", "", 0},
+    });
+}
+
+TEST(CliProgram, RefusedRequestsPrintTheProgramsMessage)
+{
+    ExpectRuns({
+        {"out of Roman range", {"-t", "roman", "4000"}, "", "\n", OUT_OF_RANGE + "\n", 1},
+        {"bad digit in base 2", {"-f", "2", "102"}, "", "\n",
+         u8"Введено неверное значение:\n\nДиапазон 2-ной системы счисления: {0..1}.\n", 1},
+        {"empty precision", {"-p", "", "12"}, "", "\n", u8"Не указана точность вычислений\n", 1},
+        {"precision above 1000", {"-p", "1001", "12"}, "", "\n", u8"Неверно указана точность вычислений\n", 1},
+        {"empty number", {""}, "", "\n", u8"Операция невозможна:\n\nИсходное число не задано\n", 1},
+        {"one refused among good ones", {"-t", "16", "255", "1.2.3", "-1"}, "", "FF\n\n-1\n",
+         u8"Введено неверное значение:\n\nНесколько разделителей частей числа\n", 1},
+        {"Cyrillic look-alike of A", {"-f", "16", u8"А"}, "", "\n", RANGE_16 + "\n", 1},
+        {"full-width digits", {u8"１２"}, "", "\n", RANGE_10 + "\n", 1},
+        {"invalid UTF-8", {"1\xFF"}, "", "\n", RANGE_10 + "\n", 1},
+    });
+}
+
+TEST(CliProgram, UsageErrorsAndHelp)
+{
+    const struct {
+        std::vector<std::string> args;
+        std::string reason;
+    } rows[] = {
+        {{"--bogus", "1"}, "unknown option --bogus"},
+        {{"-f", "17", "1"}, "unknown numeral system \"17\" (2 to 16 or roman)"},
+        {{"-t", "rom", "1"}, "unknown numeral system \"rom\" (2 to 16 or roman)"},
+        {{"1", "-f"}, "option -f needs an argument"},
+        {{"-p"}, "option -p needs an argument"},
+    };
+    const Result help = RunCli({"--help"}, "");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(help.out.rfind("Usage: kalvorix-cli [-f SYS] [-t SYS] [-p PRECISION] [--json] [NUMBER ...]\n", 0), 0u)
+        << help.out;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.reason);
+        const Result result = RunCli(row.args, "1\n");
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.out, "") << "nothing is converted";
+        EXPECT_EQ(result.err, "kalvorix-cli: " + row.reason + "\n\n" + help.out);
+    }
+}
+
+TEST(CliProgram, ReadsStandardInputLineByLine)
+{
+    ExpectRuns({
+        {"LF lines", {"-t", "16"}, "255\n10\n", "FF\nA\n", "", 0},
+        {"CRLF lines", {"-t", "16"}, "255\r\n10\r\n", "FF\nA\n", "", 0},
+        {"last line without a break", {}, "1\n2", "1\n10\n", "", 0},
+        {"no input at all", {}, "", "", "", 0},
+        {"an empty line is an empty number", {}, "1\n\n3\n", "1\n\n11\n",
+         u8"Операция невозможна:\n\nИсходное число не задано\n", 1},
+        {"a CR inside the line stays", {}, "1\r2\n", "\n", RANGE_10 + "\n", 1},
+        {"the precision of -p for every line", {"-p", "8"}, "0.1\n0.3\n", "0.00011001\n0.010011\n", "", 0},
+        {"a refused line does not stop the rest", {"-t", "roman"}, "4000\n12\n", "\nXII\n", OUT_OF_RANGE + "\n", 1},
+    });
+}
+
+TEST(CliProgram, JsonLines)
+{
+    ExpectRuns({
+        {"fraction from standard input", {"-t", "2", "--json"}, "-10.25\n",
+         "{\"input\": \"-10.25\", \"result\": \"-1010.01\", \"decimal\": \"-10.25\", \"error\": null}\n", "", 0},
+        {"decimal of another base", {"-f", "16", "-t", "roman", "--json", "7cf"}, "",
+         "{\"input\": \"7cf\", \"result\": \"MCMXCIX\", \"decimal\": \"1999\", \"error\": null}\n", "", 0},
+        {"refused", {"-t", "roman", "--json", "4000"}, "",
+         u8"{\"input\": \"4000\", \"result\": null, \"decimal\": null, \"error\": \"Исходное число больше самого "
+         u8"большего числа\\nв римской системе счисления.\\n\\nСамое большое римское число - MMMCMXCIX (3999)\"}\n",
+         "", 1},
+        {"input as given, spaces and all", {"--json", "-f", "2", "-t", "10", "1 0 1"}, "",
+         "{\"input\": \"1 0 1\", \"result\": \"5\", \"decimal\": \"5\", \"error\": null}\n", "", 0},
+        {"quote and backslash", {"--json", "1\"\\"}, "",
+         "{\"input\": \"1\\\"\\\\\", \"result\": null, \"decimal\": null, \"error\": \"" + RANGE_10_JSON + "\"}\n",
+         "", 1},
+        {"invalid UTF-8 and a control character", {"--json"}, "\xFF\x01" "1\n",
+         u8"{\"input\": \"\uFFFD\\u00011\", \"result\": null, \"decimal\": null, \"error\": \"" + RANGE_10_JSON
+             + "\"}\n",
+         "", 1},
+        {"one line per request", {"--json", "-p", ""}, "1\n",
+         u8"{\"input\": \"1\", \"result\": null, \"decimal\": null, \"error\": \"Не указана точность вычислений\"}\n",
+         "", 1},
+    });
+}
+
+TEST(CliProgram, LongNumbers)
+{
+    // 2^32767 - 1: 32,767 ones in base 2 are a 7 and 8,191 F's in base 16.
+    const Result ones = RunCli({"-f", "2", "-t", "16", std::string(32767, '1')}, "");
+    EXPECT_EQ(ones.out, "7" + std::string(8191, 'F') + "\n");
+    EXPECT_EQ(ones.status, 0);
+
+    const std::string nines(32767, '9');
+    const Result json = RunCli({"-t", "10", "--json"}, nines + "\n");
+    EXPECT_EQ(json.out, "{\"input\": \"" + nines + "\", \"result\": \"" + nines + "\", \"decimal\": \"" + nines
+                            + "\", \"error\": null}\n");
+
+    // Four million spaces vanish; four million Z's are refused.
+    const Result spaces = RunCli({}, std::string(4u << 20, ' ') + "1\n" + std::string(4u << 20, 'Z') + "\n");
+    EXPECT_EQ(spaces.out, "1\n\n");
+    EXPECT_EQ(spaces.err, RANGE_10 + "\n");
+    EXPECT_EQ(spaces.status, 1);
+}
+
+TEST(CliProgram, TouchesNoSettingsFile)
+{
+    TempDir dir;
+    std::ofstream(dir.path() / "kalvor.ini", std::ios::binary) << "PREC 9";
+    const Result result = RunCli({"0.1"}, "", dir.path());
+    EXPECT_EQ(result.out, "0.0001\n") << "the precision is 4, not the file's 9";
+    EXPECT_EQ(ReadAll(dir.path() / "kalvor.ini"), "PREC 9");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+
+    TempDir empty;
+    RunCli({"1"}, "", empty.path());
+    EXPECT_TRUE(fs::is_empty(empty.path()));
+}
+
+}  // namespace
