@@ -1,0 +1,52 @@
+#include "commands.h"
+
+#include "controls.h"
+#include "convert.h"
+#include "memory.h"
+#include "dispatch.h"
+
+namespace {
+
+// Writes the outcome of a command into the window.
+void Apply(const Outcome& outcome, HWND owner)
+{
+    if (outcome.kind == Outcome::OUTPUT)
+        SetWindowTextA(hEditOut, outcome.text.c_str());
+    else if (outcome.kind == Outcome::MESSAGE)
+        ShowError(owner, outcome.text, MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+void StartConvert(char* text, int size, char* precision, int precisionSize, int source, int target, HWND owner)
+{
+    const std::string number(text, size > 1 ? static_cast<size_t>(size - 1) : 0);
+    const std::string digits(precision, precisionSize > 1 ? static_cast<size_t>(precisionSize - 1) : 0);
+    if (size > 1 && text[0] == '-')
+        text[0] = '0';
+    Apply(ConvertRequest(number, digits, source, target), owner);
+    ChangeM();
+}
+
+void ReadMemory(int target, HWND owner)
+{
+    Apply(MemoryRecall(target, WindowText(hEditT)), owner);
+    ChangeM();
+}
+
+void RunMemoryCommand(int id, HWND owner)
+{
+    switch (id) {
+    case CMD_MC: Apply(MemoryClear(), owner); break;
+    case CMD_MADD: Apply(MemoryAdd(), owner); break;
+    case CMD_MSUB: Apply(MemorySubtract(), owner); break;
+    case CMD_MMUL: Apply(MemoryMultiply(), owner); break;
+    case CMD_MDIV: Apply(MemoryDivide(), owner); break;
+    }
+    ChangeM();
+}
+
+void ChangeM()
+{
+    ShowWindow(hStaticM, MemoryIndicatorShown() ? SW_SHOW : SW_HIDE);
+}

@@ -1,0 +1,182 @@
+// The skinned push buttons. Each button's procedure paints the whole button
+// itself and passes every message but WM_PAINT on to the standard procedure,
+// which keeps doing the real work (capture, keyboard, BN_CLICKED).
+#include "buttons.h"
+#include "msgbox.h"
+#include "theme.h"
+
+bool bLBPRESStr, bMHOVERtr;        // convert button; pressed and hover flags for the whole run
+bool bLBPRESSab, bMHOVERab;        // about button
+bool bLBPRESSmc, bMHOVERmc;        // MC
+bool bLBPRESSmr, bMHOVERmr;        // MR
+bool bLBPRESSmadd, bMHOVERmadd;    // M+
+bool bLBPRESSmsub, bMHOVERmsub;    // M-
+bool bLBPRESSmmul, bMHOVERmmul;    // M×
+bool bLBPRESSmdiv, bMHOVERmdiv;    // M÷
+bool bLBPRESSok, bMHOVERok;        // the message box button; cleared for every new box
+
+namespace {
+
+// The differences between the members of the family.
+struct Member {
+    int index;                     // entry in hmCtrls and fnOldFuncs; -1 for the box button
+    ButtonLayout layout;
+    int shift, shiftXP;            // caption's left edge, pixels to the right
+    const char* sign;              // operator sign drawn after "M ", or null
+    int signShift, signShiftXP;
+    bool* pressed;
+    bool* hover;
+};
+
+const Member TR = {0, LAYOUT_SMBTNL, 2, 3, nullptr, 0, 0, &bLBPRESStr, &bMHOVERtr};
+const Member AB = {1, LAYOUT_SMBTNR, 0, 1, nullptr, 0, 0, &bLBPRESSab, &bMHOVERab};
+const Member MC = {2, LAYOUT_SMBTNL, 1, 2, nullptr, 0, 0, &bLBPRESSmc, &bMHOVERmc};
+const Member MR = {3, LAYOUT_SMBTNC, 1, 2, nullptr, 0, 0, &bLBPRESSmr, &bMHOVERmr};
+const Member MADD = {4, LAYOUT_SMBTNC, -2, -1, TADD, 11, 12, &bLBPRESSmadd, &bMHOVERmadd};
+const Member MSUB = {5, LAYOUT_SMBTNC, 0, 1, TSUB, 12, 14, &bLBPRESSmsub, &bMHOVERmsub};
+const Member MMUL = {6, LAYOUT_SMBTNC, -2, -1, TMUL, 12, 12, &bLBPRESSmmul, &bMHOVERmmul};
+const Member MDIV = {7, LAYOUT_SMBTNR, -2, -1, TDIV, 12, 12, &bLBPRESSmdiv, &bMHOVERmdiv};
+const Member OK = {-1, LAYOUT_BTNR, 1, 1, nullptr, 0, 0, &bLBPRESSok, &bMHOVERok};
+
+typedef void (*DrawFunction)(HDC, HDC, RECT);
+
+const DrawFunction DRAW[4][4] = {
+    {BTNRDrawNormal, BTNRDrawHover, BTNRDrawPressed, BTNRDrawDisabled},
+    {SMBTNLDrawNormal, SMBTNLDrawHover, SMBTNLDrawPressed, SMBTNLDrawDisabled},
+    {SMBTNRDrawNormal, SMBTNRDrawHover, SMBTNRDrawPressed, SMBTNRDrawDisabled},
+    {SMBTNCDrawNormal, SMBTNCDrawHover, SMBTNCDrawPressed, SMBTNCDrawDisabled},
+};
+
+const UINT CAPTION_FORMAT = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+
+WNDPROC PreviousProcedure(const Member& m)
+{
+    return m.index < 0 ? fnOldCbtOK : fnOldFuncs[m.index];
+}
+
+// The main window's buttons show the disabled look; the box button never does.
+bool IsEnabled(const Member& m)
+{
+    return m.index < 0 || IsWindowEnabled(hmCtrls[m.index]);
+}
+
+// The caption in a white shadow one pixel below, then in the state colour;
+// the box button's caption rises one pixel less.
+void Paint(const Member& m, HWND hwnd)
+{
+    RECT face;
+    GetClientRect(hwnd, &face);
+    RECT text = face, sign = face;
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    HDC memory = CreateCompatibleDC(hdc);
+    FillSolid(hdc, face, clrWhite);
+
+    text.left += iIsXP ? m.shiftXP : m.shift;
+    if (m.index < 0 && iIsXP)
+        text.top += 3;
+    const bool enabled = IsEnabled(m);
+    const ButtonLook look = ChooseLook(enabled, *m.pressed, *m.hover);
+    if (look == LOOK_PRESSED) {
+        text.top += 2;
+        sign.top += 2;
+    }
+    DRAW[m.layout][look](hdc, memory, face);
+
+    SetBkMode(hdc, TRANSPARENT);
+    char caption[256] = "";
+    GetWindowTextA(hwnd, caption, sizeof caption);
+    HFONT font = m.index < 0 ? ihFont : reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = font ? SelectObject(hdc, font) : nullptr;
+
+    text.top += 1;
+    SetTextColor(hdc, clrWhite);
+    DrawTextA(hdc, caption, -1, &text, CAPTION_FORMAT);
+    if (m.sign) {
+        sign.left += iIsXP ? m.signShiftXP : m.signShift;
+        sign.top -= 2;
+        DrawTextA(hdc, m.sign, -1, &sign, CAPTION_FORMAT);
+    }
+    text.top -= m.index < 0 ? 1 : 2;
+    SetTextColor(hdc, CaptionColour(enabled, *m.hover));
+    DrawTextA(hdc, caption, -1, &text, CAPTION_FORMAT);
+    if (m.sign)
+        DrawTextA(hdc, m.sign, -1, &sign, CAPTION_FORMAT);
+
+    if (oldFont)
+        SelectObject(hdc, oldFont);
+    DeleteDC(memory);
+    EndPaint(hwnd, &ps);
+}
+
+// Sets a flag and, when it changed, repaints the button at once.
+void SetFlag(HWND hwnd, bool* flag, bool value)
+{
+    if (*flag == value)
+        return;
+    *flag = value;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
+}
+
+LRESULT Handle(const Member& m, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        Paint(m, hwnd);
+        return 1;
+    case WM_MOUSEMOVE:
+        if (!*m.hover) {
+            // Ask for WM_MOUSELEAVE ourselves: not every button procedure does.
+            TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, hwnd, 0};
+            TrackMouseEvent(&track);
+        }
+        SetFlag(hwnd, m.hover, true);
+        break;
+    case WM_LBUTTONDOWN:
+        SetFlag(hwnd, m.pressed, true);
+        break;
+    case WM_LBUTTONUP:
+        SetFlag(hwnd, m.pressed, false);
+        break;
+    case WM_MOUSELEAVE:
+        SetFlag(hwnd, m.hover, false);
+        break;
+    }
+    return CallWindowProcA(PreviousProcedure(m), hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK TrButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(TR, h, msg, w, l); }
+LRESULT CALLBACK AbButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(AB, h, msg, w, l); }
+LRESULT CALLBACK MCButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(MC, h, msg, w, l); }
+LRESULT CALLBACK MRButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(MR, h, msg, w, l); }
+LRESULT CALLBACK MADDButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(MADD, h, msg, w, l); }
+LRESULT CALLBACK MSUBButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(MSUB, h, msg, w, l); }
+LRESULT CALLBACK MMULButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(MMUL, h, msg, w, l); }
+LRESULT CALLBACK MDIVButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(MDIV, h, msg, w, l); }
+LRESULT CALLBACK OKButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(OK, h, msg, w, l); }
+
+void ResetOKButton()
+{
+    bLBPRESSok = false;
+    bMHOVERok = false;
+}
+
+void BTNRDrawNormal(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_BTNR, LOOK_NORMAL); }
+void BTNRDrawHover(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_BTNR, LOOK_HOVER); }
+void BTNRDrawPressed(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_BTNR, LOOK_PRESSED); }
+void BTNRDrawDisabled(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_BTNR, LOOK_DISABLED); }
+void SMBTNLDrawNormal(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_SMBTNL, LOOK_NORMAL); }
+void SMBTNLDrawHover(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_SMBTNL, LOOK_HOVER); }
+void SMBTNLDrawPressed(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_SMBTNL, LOOK_PRESSED); }
+void SMBTNLDrawDisabled(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_SMBTNL, LOOK_DISABLED); }
+void SMBTNRDrawNormal(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_SMBTNR, LOOK_NORMAL); }
+void SMBTNRDrawHover(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_SMBTNR, LOOK_HOVER); }
+void SMBTNRDrawPressed(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_SMBTNR, LOOK_PRESSED); }
+void SMBTNRDrawDisabled(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_SMBTNR, LOOK_DISABLED); }
+void SMBTNCDrawNormal(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_SMBTNC, LOOK_NORMAL); }
+void SMBTNCDrawHover(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_SMBTNC, LOOK_HOVER); }
+void SMBTNCDrawPressed(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_SMBTNC, LOOK_PRESSED); }
+void SMBTNCDrawDisabled(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_SMBTNC, LOOK_DISABLED); }

@@ -1,0 +1,38 @@
+// The skinned push buttons: one window procedure per button and the sixteen
+// drawing functions (four layouts times four looks).
+#ifndef KALVORIX_SKIN_BUTTONS_H
+#define KALVORIX_SKIN_BUTTONS_H
+
+#include <windows.h>
+
+LRESULT CALLBACK TrButtonProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK AbButtonProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK MCButtonProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK MRButtonProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK MADDButtonProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK MSUBButtonProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK MMULButtonProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK MDIVButtonProc(HWND, UINT, WPARAM, LPARAM);
+LRESULT CALLBACK OKButtonProc(HWND, UINT, WPARAM, LPARAM);
+
+// Clears the flags of the message box button before it is subclassed anew.
+void ResetOKButton();
+
+void BTNRDrawNormal(HDC hdc, HDC memory, RECT face);
+void BTNRDrawHover(HDC hdc, HDC memory, RECT face);
+void BTNRDrawPressed(HDC hdc, HDC memory, RECT face);
+void BTNRDrawDisabled(HDC hdc, HDC memory, RECT face);
+void SMBTNLDrawNormal(HDC hdc, HDC memory, RECT face);
+void SMBTNLDrawHover(HDC hdc, HDC memory, RECT face);
+void SMBTNLDrawPressed(HDC hdc, HDC memory, RECT face);
+void SMBTNLDrawDisabled(HDC hdc, HDC memory, RECT face);
+void SMBTNRDrawNormal(HDC hdc, HDC memory, RECT face);
+void SMBTNRDrawHover(HDC hdc, HDC memory, RECT face);
+void SMBTNRDrawPressed(HDC hdc, HDC memory, RECT face);
+void SMBTNRDrawDisabled(HDC hdc, HDC memory, RECT face);
+void SMBTNCDrawNormal(HDC hdc, HDC memory, RECT face);
+void SMBTNCDrawHover(HDC hdc, HDC memory, RECT face);
+void SMBTNCDrawPressed(HDC hdc, HDC memory, RECT face);
+void SMBTNCDrawDisabled(HDC hdc, HDC memory, RECT face);
+
+#endif

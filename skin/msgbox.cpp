@@ -1,0 +1,108 @@
+// The skinned message box: a standard MessageBoxA restyled from a CBT hook
+// that lives only from the call until the box is first activated. The box
+// gets a white body and a grey footer with a gradient line; its one button
+// is relabelled "Закрыть", moved into the bottom right corner and painted
+// by the skin.
+#include "buttons.h"
+#include "msgbox.h"
+#include "skin.h"
+#include "theme.h"
+
+HHOOK hhk;                 // the hook of the current call; until the box is activated
+HWND hChildWnd;            // the current box
+HWND hIDOK;                // its button
+WNDPROC fnOldCbtWnd;       // the box's own procedure
+WNDPROC fnOldCbtOK;        // the button's own procedure
+HBRUSH hBrushCbtWhite;     // background of the box's texts; made once, lives for the run
+int iOkWidth, iOkHeight;   // the button's size taken at activation; for each box
+
+namespace {
+
+const int FOOTER_HEIGHT = 50;
+const int FOOTER_HEIGHT_XP = 43;
+
+// Puts the button 8 pixels from the right and 10 from the bottom of the box,
+// keeping its width and making it 2 pixels taller the first time. Some
+// systems lay the buttons out after the activation hook has run, so the box
+// procedure places it again when the box is first shown; the target stays
+// where the first placement put it.
+void PlaceButton()
+{
+    RECT box;
+    GetClientRect(hChildWnd, &box);
+    MoveWindow(hIDOK, box.right - iOkWidth - 8, box.bottom - iOkHeight - 10, iOkWidth, iOkHeight, TRUE);
+}
+
+}  // namespace
+
+int CBTMessageBox(HWND owner, const char* text, const char* caption, unsigned int flags)
+{
+    hhk = SetWindowsHookExA(WH_CBT, CBTProc, nullptr, GetCurrentThreadId());
+    return MessageBoxA(owner, text, caption, flags);
+}
+
+LRESULT CALLBACK CBTProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code != HCBT_ACTIVATE) {
+        CallNextHookEx(hhk, code, wParam, lParam);
+        return 0;
+    }
+    hChildWnd = reinterpret_cast<HWND>(wParam);
+    hIDOK = GetDlgItem(hChildWnd, IDOK);
+    ResetOKButton();
+    fnOldCbtWnd = reinterpret_cast<WNDPROC>(
+        SetWindowLongA(hChildWnd, GWL_WNDPROC, reinterpret_cast<LONG>(CBTWndProc)));
+    if (hIDOK == nullptr)
+        return 0;
+    RECT button;
+    GetClientRect(hIDOK, &button);
+    iOkWidth = button.right;
+    iOkHeight = button.bottom + 2;
+    SetWindowTextA(hIDOK, "Закрыть");
+    PlaceButton();
+    fnOldCbtOK = reinterpret_cast<WNDPROC>(
+        SetWindowLongA(hIDOK, GWL_WNDPROC, reinterpret_cast<LONG>(OKButtonProc)));
+    UnhookWindowsHookEx(hhk);
+    hhk = nullptr;
+    return 0;
+}
+
+LRESULT CALLBACK CBTWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        RECT rc;
+        GetClientRect(hwnd, &rc);
+        PAINTSTRUCT ps;
+        HDC hdc = BeginPaint(hwnd, &ps);
+        HDC memory = CreateCompatibleDC(hdc);
+        FillSolid(hdc, rc, clrWhite);
+        rc.top = rc.bottom - (iIsXP ? FOOTER_HEIGHT_XP : FOOTER_HEIGHT);
+        FillSolid(hdc, rc, clrBackground);
+        CBTMSGDrawLine(hdc, memory, rc);
+        DeleteDC(memory);
+        EndPaint(hwnd, &ps);
+        return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        if (hBrushCbtWhite == nullptr)
+            hBrushCbtWhite = CreateSolidBrush(clrWhite);
+        return reinterpret_cast<LRESULT>(hBrushCbtWhite);
+    case WM_SHOWWINDOW:
+        if (wParam && hIDOK != nullptr && GetParent(hIDOK) == hwnd)
+            PlaceButton();
+        break;
+    }
+    return CallWindowProcA(fnOldCbtWnd, hwnd, message, wParam, lParam);
+}
+
+void CBTMSGDrawLine(HDC hdc, HDC memory, RECT band)
+{
+    if (hBmpLine == nullptr)
+        return;
+    HGDIOBJ old = SelectObject(memory, hBmpLine);
+    const int width = bmpLine.bmWidth + 200;
+    StretchBlt(hdc, band.right - width, band.top, width, 2, memory, 0, 0, bmpLine.bmWidth, bmpLine.bmHeight, SRCCOPY);
+    SelectObject(memory, old);
+}

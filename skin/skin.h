@@ -1,0 +1,27 @@
+// The skinned interface: the theme's bitmaps, the owner-painted push buttons
+// and the restyled message box.
+#ifndef KALVORIX_SKIN_SKIN_H
+#define KALVORIX_SKIN_SKIN_H
+
+#include <windows.h>
+
+#include "look.h"
+
+// Builds the theme and subclasses the eight buttons of the main window, in
+// the order convert, about, MC, MR, M+, M-, M×, M÷. Returns 0.
+int InitInterface(HWND parent, HINSTANCE instance, HWND* buttons, int count, HFONT font, bool isXP);
+
+// Gives the buttons their own procedures back and frees the bitmaps.
+void DeleteInterface();
+
+// Enables or disables a skinned control and repaints it in its new look.
+void EnableWindowModern(HWND control, int enable);
+
+// A new pattern brush of the edit-field background, owned by the caller.
+HBRUSH GetEditBKG();
+
+// MessageBoxA restyled by the skin: white body, grey footer, one skinned
+// button "Закрыть" in the bottom right corner.
+int CBTMessageBox(HWND owner, const char* text, const char* caption, unsigned int flags);
+
+#endif

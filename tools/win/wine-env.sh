@@ -1,0 +1,99 @@
+# Source me: sets up a private 32-bit Wine for running and testing the Windows
+# program headless.  Usage:  source tools/win/wine-env.sh BUILD_DIR
+# Afterwards `wine prog.exe` runs in BUILD_DIR/wineprefix on a virtual desktop.
+# The wineserver stays up (persistent) until kalvorix_wine_stop.
+# Functions: kalvorix_wine_winxp on|off  (what GetVersionEx tells kalvorix.exe)
+#            kalvorix_wine_stop          (wineserver -k, and Xvfb if started here;
+#                                         also run from an EXIT trap set here)
+# Settings:  KALVORIX_WINE_DESKTOP=800x600 (virtual desktop and Xvfb size)
+# Needs root the first time on a machine (locale, binfmt); see install-deps.sh.
+
+kalvorix_wine_setup() {
+  local build=${1:?usage: source wine-env.sh BUILD_DIR}
+  local size=${KALVORIX_WINE_DESKTOP:-800x600}
+  mkdir -p "$build" || return
+  build=$(cd "$build" && pwd) || return
+
+  export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+  # No Mono/Gecko installer dialogs; no menu entries written to $HOME.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  # Wine picks the ANSI code page from the Unix locale: ru_RU gives 1251.
+  # An ungenerated locale silently falls back to C, i.e. code page 1252.
+  if ! locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; then
+    sed -i 's/^# *\(ru_RU\.UTF-8 UTF-8\)/\1/' /etc/locale.gen &&
+      { grep -qx 'ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' >>/etc/locale.gen; } &&
+      locale-gen >/dev/null || { echo "wine-env: cannot generate ru_RU.UTF-8 (root?)" >&2; return 1; }
+  fi
+  export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
+
+  # Some kernels (VMs without IA-32 emulation) refuse i386 ELF files, and all
+  # of 32-bit Wine is i386: then hand them to qemu-user through binfmt_misc.
+  # The registration is lost at reboot, so it is checked on every source.
+  if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+    local bm=/proc/sys/fs/binfmt_misc qemu
+    qemu=$(command -v qemu-i386 || command -v qemu-i386-static) ||
+      { echo "wine-env: i386 programs don't run and qemu-i386 is missing: run install-deps.sh" >&2; return 1; }
+    [ -e $bm/register ] || mount -t binfmt_misc binfmt_misc $bm || return
+    [ -e $bm/kalvorix-i386 ] || printf '%s' ':kalvorix-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:'"$qemu"':F' >$bm/register || return
+    /lib/ld-linux.so.2 --version >/dev/null 2>&1 || { echo "wine-env: i386 programs still don't run" >&2; return 1; }
+  fi
+
+  # A private X server when there is no display; its size matches the desktop.
+  if [ -z "${DISPLAY:-}" ]; then
+    local n=90
+    while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+    Xvfb :$n -screen 0 "${size}x24" -nolisten tcp >"$build/xvfb.log" 2>&1 &
+    KALVORIX_XVFB_PID=$!
+    export DISPLAY=:$n
+    local i
+    for i in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+    xwininfo -root >/dev/null 2>&1 || { echo "wine-env: Xvfb did not start, see $build/xvfb.log" >&2; return 1; }
+  fi
+  trap kalvorix_wine_stop EXIT
+
+  if [ ! -f "$WINEPREFIX/.kalvorix-ready" ]; then
+    wineboot --init || return
+    # Wine did not pick up its own fonts from /usr/share/wine/fonts here, so
+    # Tahoma, MS Shell Dlg and Marlett (caption buttons) fell back to DejaVu.
+    ln -sf /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" || return
+    # One desktop for all processes of the prefix: the test driver and the
+    # program share it, and it is one X window for screenshots, with no WM.
+    cat >"$build/wine-settings.reg" <<EOF
+REGEDIT4
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
+"Default"="$size"
+EOF
+    wine regedit /S "$build/wine-settings.reg" || return
+    wineserver -w  # registry is written out when the server exits
+    touch "$WINEPREFIX/.kalvorix-ready"
+  fi
+  # Under emulation each cold start costs seconds: keep the server and the
+  # prefix services up until kalvorix_wine_stop (then a start takes ~0.3 s).
+  wineserver -p && wineboot
+}
+
+# on: kalvorix.exe is told it runs on Windows XP SP3; off: Wine's default (7).
+kalvorix_wine_winxp() {
+  local key='HKCU\Software\Wine\AppDefaults\kalvorix.exe'
+  case ${1:-on} in
+    on) wine reg add "$key" /v Version /d winxp /f >/dev/null ;;
+    off) wine reg delete "$key" /v Version /f >/dev/null 2>&1 || true ;;
+    *) echo "usage: kalvorix_wine_winxp on|off" >&2; return 2 ;;
+  esac
+}
+
+kalvorix_wine_stop() {
+  # -w: wait until the server is gone, so a next start can't race with it.
+  { wineserver -k && wineserver -w; } 2>/dev/null || true
+  if [ -n "${KALVORIX_XVFB_PID:-}" ]; then
+    { kill "$KALVORIX_XVFB_PID" && wait "$KALVORIX_XVFB_PID"; } 2>/dev/null || true
+    unset KALVORIX_XVFB_PID DISPLAY
+  fi
+  return 0
+}
+
+kalvorix_wine_setup "$@"
