@@ -22,10 +22,9 @@ const int FOOTER_HEIGHT = 50;
 const int FOOTER_HEIGHT_XP = 43;
 
 // Puts the button 8 pixels from the right and 10 from the bottom of the box,
-// keeping its width and making it 2 pixels taller the first time. Some
-// systems lay the buttons out after the activation hook has run, so the box
-// procedure places it again when the box is first shown; the target stays
-// where the first placement put it.
+// keeping its width and making it 2 pixels taller. Some systems lay the
+// buttons out after the activation hook has run, so the box procedure
+// places it again when the box is first shown, from the size the layout gave.
 void PlaceButton()
 {
     RECT box;
@@ -90,8 +89,17 @@ LRESULT CALLBACK CBTWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             hBrushCbtWhite = CreateSolidBrush(clrWhite);
         return reinterpret_cast<LRESULT>(hBrushCbtWhite);
     case WM_SHOWWINDOW:
-        if (wParam && hIDOK != nullptr && GetParent(hIDOK) == hwnd)
+        if (wParam && hIDOK != nullptr && GetParent(hIDOK) == hwnd) {
+            // Laid out since the activation (Wine does it after the hook):
+            // the system's new size is the one to keep and make 2 px taller.
+            RECT button;
+            GetClientRect(hIDOK, &button);
+            if (button.right != iOkWidth || button.bottom != iOkHeight) {
+                iOkWidth = button.right;
+                iOkHeight = button.bottom + 2;
+            }
             PlaceButton();
+        }
         break;
     }
     return CallWindowProcA(fnOldCbtWnd, hwnd, message, wParam, lParam);
