@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the unit tests once plainly (Release) and once
-# under AddressSanitizer and UndefinedBehaviorSanitizer. Installs what is
-# missing with apt-get. Ends with the line "N passed, M failed".
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then kalvorix.exe,
+# cross-built with mingw-w64, driven through its window under Wine on a
+# virtual display. Installs what is missing with apt-get. Ends with the line
+# "N passed, M failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
-need_packages cmake ninja-build g++ libgtest-dev libbenchmark-dev || exit 1
+need_packages cmake ninja-build g++ libgtest-dev libbenchmark-dev python3 || exit 1
 
 passed=0
 failed=0
 
-# run_suite NAME BUILD_DIR CMAKE_ARGS...: configures, builds and runs one ctest suite.
+# run_suite NAME BUILD_DIR JOBS CMAKE_ARGS...: configures, builds and runs one ctest suite.
 run_suite() {
-    local name=$1 dir=$2
-    shift 2
+    local name=$1 dir=$2 jobs=$3
+    shift 3
     echo "== $name"
     mkdir -p "$dir"
     if ! cmake -S . -B "$dir" -G Ninja "$@" >"$dir/configure.log" 2>&1; then
@@ -24,7 +26,7 @@ run_suite() {
     fi
     local log="$dir/ctest.log"
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        ctest --test-dir "$dir" --output-on-failure -j 2 2>&1 | tee "$log"
+        ctest --test-dir "$dir" --output-on-failure -j "$jobs" 2>&1 | tee "$log"
     local summary
     summary=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
     if [ -z "$summary" ]; then
@@ -38,9 +40,18 @@ run_suite() {
 }
 
 mkdir -p build
-run_suite "unit tests" build/release -DCMAKE_BUILD_TYPE=Release
-run_suite "unit tests under sanitizers" build/sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+run_suite "unit tests" build/release 2 -DCMAKE_BUILD_TYPE=Release
+run_suite "unit tests under sanitizers" build/sanitize 2 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKALVORIX_SANITIZE=ON -DKALVORIX_BENCH=OFF
+
+# The window tests share one desktop, pointer and focus: one at a time.
+if bash tools/win/install-deps.sh && source tools/win/wine-env.sh build/win; then
+    run_suite "kalvorix.exe under Wine" build/win 1 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+        -DCMAKE_BUILD_TYPE=Release -DKALVORIX_WINE_TESTS=ON -DCMAKE_CROSSCOMPILING_EMULATOR=wine
+else
+    echo "the Windows build and Wine could not be set up"
+    failed=$((failed + 1))
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
