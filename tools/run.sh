@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
-need_packages cmake ninja-build python3
+need_packages cmake ninja-build python3 fp-utils
 bash tools/win/install-deps.sh
 
 headless=0

@@ -7,7 +7,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
-need_packages cmake ninja-build g++ libgtest-dev libbenchmark-dev python3 || exit 1
+need_packages cmake ninja-build g++ libgtest-dev libbenchmark-dev python3 fp-utils libchm-bin || exit 1
 
 passed=0
 failed=0

@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "controls.h"
 #include "dispatch.h"
+#include "help.h"
 #include "settings.h"
 #include "skin.h"
 #include "state.h"
@@ -151,7 +152,7 @@ bool HandleKey(HWND window, const MSG& msg)
         SendMessageA(window, WM_DESTROY, 0, 0);
         return true;
     case KeyAction::HELP:
-        ShellExecuteA(nullptr, "open", "help.chm", nullptr, nullptr, SW_SHOWNORMAL);
+        OpenHelp();
         return true;
     case KeyAction::COMMAND:
         SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(action.command), 0);

@@ -1,0 +1,47 @@
+# Builds help.chm: every source of the project is copied into STAGE, the text
+# files turned from UTF-8 into the Windows-1251 that HTML Help reads (their
+# charset declaration and the program's version filled in), then chmcmd
+# compiles the project. A character that Windows-1251 lacks, or a link to a
+# file missing from the project, fails the build.
+#   cmake -DSOURCE_DIR=help -DSTAGE=dir -DOUTPUT=help.chm -DVERSION_HEADER=app/version.h
+#         -DCHMCMD=chmcmd -DICONV=iconv -DFILES="a;b;..." -P make_chm.cmake
+foreach(var SOURCE_DIR STAGE OUTPUT VERSION_HEADER CHMCMD ICONV FILES)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "make_chm.cmake: ${var} is not set")
+  endif()
+endforeach()
+
+file(STRINGS "${VERSION_HEADER}" version_line REGEX "#define KALVORIX_VERSION_TEXT ")
+string(REGEX REPLACE ".*\"([^\"]*)\".*" "\\1" version "${version_line}")
+if(version STREQUAL "")
+  message(FATAL_ERROR "make_chm.cmake: no KALVORIX_VERSION_TEXT in ${VERSION_HEADER}")
+endif()
+
+file(REMOVE_RECURSE "${STAGE}")
+file(MAKE_DIRECTORY "${STAGE}")
+foreach(name IN LISTS FILES)
+  set(source "${SOURCE_DIR}/${name}")
+  if(name MATCHES "\\.(png|gif|jpg)$")
+    file(COPY "${source}" DESTINATION "${STAGE}")
+    continue()
+  endif()
+  file(READ "${source}" text)
+  string(REPLACE "charset=utf-8" "charset=windows-1251" text "${text}")
+  string(REPLACE "@KALVORIX_VERSION@" "${version}" text "${text}")
+  file(WRITE "${STAGE}/${name}.utf8" "${text}")
+  execute_process(COMMAND "${ICONV}" -f UTF-8 -t CP1251 "${STAGE}/${name}.utf8"
+    OUTPUT_FILE "${STAGE}/${name}" ERROR_VARIABLE error RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "help/${name} has a character that Windows-1251 cannot hold "
+      "(write it as an HTML entity, e.g. &minus; &times;): ${error}")
+  endif()
+  file(REMOVE "${STAGE}/${name}.utf8")
+endforeach()
+
+execute_process(COMMAND "${CHMCMD}" --html-scan kalvorix.hhp
+  WORKING_DIRECTORY "${STAGE}" OUTPUT_VARIABLE log ERROR_VARIABLE log RESULT_VARIABLE status)
+# chmcmd reports a missing file as a warning and still succeeds.
+if(NOT status EQUAL 0 OR log MATCHES "(Warning|Error)" OR NOT EXISTS "${STAGE}/help.chm")
+  message(FATAL_ERROR "chmcmd failed on help/kalvorix.hhp:\n${log}")
+endif()
+file(RENAME "${STAGE}/help.chm" "${OUTPUT}")
