@@ -579,10 +579,31 @@ void Resources()
     EXPECT_EQ(p.Close(), 0);
 }
 
+// HOME from a working directory without help.chm opens the help beside the
+// program in the HTML Help viewer (its pages stay blank under Wine).
+void HelpKey()
+{
+    REQUIRE(FindWindowA("HH Parent", nullptr) == nullptr);
+    Program p;
+    PostMessageA(p.main, WM_KEYDOWN, VK_HOME, 0x00470001);
+    HWND viewer = nullptr;
+    EXPECT(WaitFor([&] {
+        viewer = FindWindowA("HH Parent", nullptr);
+        return viewer != nullptr && IsWindowVisible(viewer);
+    }, 20000));
+    if (viewer != nullptr) {
+        EXPECT_EQ(TextOf(viewer), std::string("Справка Kalvorix"));
+        PostMessageA(viewer, WM_CLOSE, 0, 0);
+        EXPECT(WaitFor([] { return FindWindowA("HH Parent", nullptr) == nullptr; }, 10000));
+    }
+    EXPECT_EQ(p.Close(), 0);
+}
+
 }  // namespace
 
 const TestCase TESTS[] = {
     {"FreshStart", FreshStart}, {"Typing", Typing},     {"MemoryKeys", MemoryKeys}, {"ExitAndSettings", ExitAndSettings},
     {"Messages", Messages},     {"SkinPixels", SkinPixels}, {"XpLook", XpLook},     {"Resources", Resources},
+    {"HelpKey", HelpKey},
 };
 const int TEST_COUNT = sizeof TESTS / sizeof TESTS[0];
