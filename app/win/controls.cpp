@@ -98,14 +98,18 @@ std::string WindowText(HWND control)
     return text;
 }
 
+std::string ListItemText(HWND list, int index)
+{
+    const LRESULT length = index < 0 ? -1 : SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length <= 0)
+        return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
 int SelectedSystem(HWND list)
 {
-    const LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (index < 0 || length < 0)
-        return SystemOfItem("");
-    std::string item(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item[0]));
-    item.resize(static_cast<size_t>(length));
-    return SystemOfItem(item);
+    return SystemOfItem(ListItemText(list, static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0))));
 }

@@ -18,6 +18,9 @@ bool CreateControls(HWND window, HINSTANCE instance, HFONT font, HFONT memoryFon
 // The whole text of a control.
 std::string WindowText(HWND control);
 
+// The text of item index of a list ("" for none).
+std::string ListItemText(HWND list, int index);
+
 // The system chosen in a list: -1 Roman, else the base.
 int SelectedSystem(HWND list);
 

@@ -2,7 +2,6 @@
 // program's keys, and a window procedure that only dispatches.
 #include <windows.h>
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include "commands.h"
 #include "controls.h"
@@ -99,15 +98,7 @@ void OnDrawItem(DRAWITEMSTRUCT* item)
     TEXTMETRICA metrics;
     GetTextMetricsA(hdc, &metrics);
     const int y = (item->rcItem.top + item->rcItem.bottom - metrics.tmHeight) / 2;
-    std::string text;
-    if (item->itemID != static_cast<UINT>(-1)) {
-        const LRESULT length = SendMessageA(item->hwndItem, CB_GETLBTEXTLEN, item->itemID, 0);
-        if (length > 0) {
-            text.assign(static_cast<size_t>(length) + 1, '\0');
-            SendMessageA(item->hwndItem, CB_GETLBTEXT, item->itemID, reinterpret_cast<LPARAM>(&text[0]));
-            text.resize(static_cast<size_t>(length));
-        }
-    }
+    const std::string text = ListItemText(item->hwndItem, static_cast<int>(item->itemID));
     ExtTextOutA(hdc, 6, y, ETO_OPAQUE | ETO_CLIPPED, &item->rcItem, text.c_str(), static_cast<UINT>(text.size()),
                 nullptr);
     SetTextColor(hdc, oldText);

@@ -48,6 +48,31 @@ int CountNear(const Image& image, COLORREF colour, int tolerance = 0)
     return image.Count([&](COLORREF c) { return Near(c, colour, tolerance); });
 }
 
+// A white memory bitmap of the screen's format to draw a reference into;
+// draw through dc.
+struct WhiteCanvas {
+    WhiteCanvas(int width, int height)
+        : screen(GetDC(nullptr)), dc(CreateCompatibleDC(screen)),
+          bitmap(CreateCompatibleBitmap(screen, width, height)), old(SelectObject(dc, bitmap))
+    {
+        RECT all = {0, 0, width, height};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    ~WhiteCanvas()
+    {
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+    }
+    WhiteCanvas(const WhiteCanvas&) = delete;
+    WhiteCanvas& operator=(const WhiteCanvas&) = delete;
+
+    HDC screen, dc;
+    HBITMAP bitmap;
+    HGDIOBJ old;
+};
+
 // Which system icon a box's icon control shows: its pixels against each
 // icon drawn here on the white the skin gives the box's statics.
 const char* IconKind(HWND icon)
@@ -59,21 +84,12 @@ const char* IconKind(HWND icon)
     } KINDS[] = {{IDI_EXCLAMATION, "exclamation"}, {IDI_ASTERISK, "information"}, {IDI_HAND, "hand"},
                  {IDI_QUESTION, "question"}};
     for (const auto& kind : KINDS) {
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, shown.width, shown.height);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        RECT all = {0, 0, shown.width, shown.height};
-        FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        DrawIconEx(memory, 0, 0, LoadIconA(nullptr, kind.id), 0, 0, 0, nullptr, DI_NORMAL);
+        WhiteCanvas canvas(shown.width, shown.height);
+        DrawIconEx(canvas.dc, 0, 0, LoadIconA(nullptr, kind.id), 0, 0, 0, nullptr, DI_NORMAL);
         int differ = 0;
         for (int y = 0; y < shown.height; ++y)
             for (int x = 0; x < shown.width; ++x)
-                differ += Near(GetPixel(memory, x, y), shown.At(x, y), 8) ? 0 : 1;
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
+                differ += Near(GetPixel(canvas.dc, x, y), shown.At(x, y), 8) ? 0 : 1;
         if (shown.width > 0 && differ * 50 <= shown.width * shown.height)
             return kind.name;
     }
@@ -407,12 +423,8 @@ void SkinPixels()
 // shows dark on the button.
 double SignCoverage(const Image& button, const char* sign, int shift)
 {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, button.width, button.height);
-    HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-    RECT all = {0, 0, button.width, button.height};
-    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    WhiteCanvas canvas(button.width, button.height);
+    HDC memory = canvas.dc;
     LOGFONTA lf = {};
     lf.lfHeight = -12;
     lf.lfWeight = FW_NORMAL;
@@ -434,10 +446,6 @@ double SignCoverage(const Image& button, const char* sign, int shift)
             }
     SelectObject(memory, oldFont);
     DeleteObject(font);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return glyph ? static_cast<double>(shown) / glyph : 0;
 }
 
