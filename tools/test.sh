@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the unit tests once plainly (Release) and once
-# under AddressSanitizer and UndefinedBehaviorSanitizer, then kalvorix.exe,
+# under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of every
+# libFuzzer target (clang, with both sanitizers), then kalvorix.exe,
 # cross-built with mingw-w64, driven through its window under Wine on a
 # virtual display. Installs what is missing with apt-get. Ends with the line
 # "N passed, M failed".
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
-need_packages cmake ninja-build g++ libgtest-dev libbenchmark-dev python3 fp-utils libchm-bin || exit 1
+need_packages cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev python3 \
+    fp-utils libchm-bin || exit 1
 
 passed=0
 failed=0
@@ -43,6 +45,8 @@ mkdir -p build
 run_suite "unit tests" build/release 2 -DCMAKE_BUILD_TYPE=Release
 run_suite "unit tests under sanitizers" build/sanitize 2 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKALVORIX_SANITIZE=ON -DKALVORIX_BENCH=OFF
+run_suite "fuzzing" build/fuzz 2 -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKALVORIX_FUZZ=ON -DKALVORIX_HELP=OFF
 
 # The window tests share one desktop, pointer and focus: one at a time.
 if bash tools/win/install-deps.sh && source tools/win/wine-env.sh build/win; then
