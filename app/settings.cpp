@@ -95,13 +95,18 @@ bool ReadFirstRecord(std::FILE* file, FirstRecord& record)
 
 // Whether the settings file may be replaced: it does not exist, or it could be
 // opened for writing in place. A read-only file, or a directory of that name,
-// stays as it is.
+// stays as it is. The write bits are looked at first: opening is no test for
+// a user such as root, and a read-only file must survive even then.
 bool MayReplaceSettings()
 {
+    namespace fs = std::filesystem;
     std::error_code error;
-    if (std::filesystem::symlink_status(SETTINGS_FILE, error).type()
-        == std::filesystem::file_type::not_found)
+    if (fs::symlink_status(SETTINGS_FILE, error).type() == fs::file_type::not_found)
         return true;
+    const fs::file_status target = fs::status(SETTINGS_FILE, error);
+    const fs::perms writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (target.type() == fs::file_type::regular && (target.permissions() & writable) == fs::perms::none)
+        return false;
     std::FILE* file = std::fopen(SETTINGS_FILE, "r+");
     if (file == nullptr)
         return false;
@@ -139,8 +144,13 @@ int Saver()
     if (file == nullptr)
         return 0;
     bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    written = std::fclose(file) == 0 && written;  // a full disk may show only at the close
+    // A full disk shows only when the buffer goes out, and some C libraries
+    // report that from fflush but not from fclose: ask both, and check the
+    // size that reached the disk.
+    written = std::fflush(file) == 0 && !std::ferror(file) && written;
+    written = std::fclose(file) == 0 && written;
     std::error_code error;
+    written = written && std::filesystem::file_size(SETTINGS_TEMP, error) == content.size() && !error;
     if (written)
         std::filesystem::rename(SETTINGS_TEMP, SETTINGS_FILE, error);
     if (!written || error)
