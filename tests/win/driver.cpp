@@ -8,6 +8,7 @@
 #include "harness.h"
 
 std::string g_programPath;
+std::string g_testArgument;
 
 bool WaitFor(const std::function<bool()>& pred, DWORD timeoutMs)
 {
@@ -98,28 +99,29 @@ std::vector<HWND> Children(HWND parent)
 
 
 Program::Program(const char* ini)
+    : Program(ini ? Setup([ini](const std::string& dir) { WriteBytes(dir + "\\kalvor.ini", ini); }) : Setup())
+{
+}
+
+Program::Program(const Setup& setup, const std::string& parent)
 {
     try {
-        Start(ini);
+        Start(setup, parent);
     } catch (...) {
         Cleanup();  // no destructor runs for a constructor that throws
         throw;
     }
 }
 
-void Program::Start(const char* ini)
+void Program::Start(const Setup& setup, const std::string& parent)
 {
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
-    dir_ = std::string(temp) + "kalvorix-test-" + std::to_string(GetCurrentProcessId()) + "-"
-           + std::to_string(++g_runs);
+    const std::string base = parent.empty() ? std::string(temp) : parent + "\\";
+    dir_ = base + "kalvorix-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++g_runs);
     REQUIRE(CreateDirectoryA(dir_.c_str(), nullptr));
-    if (ini) {
-        FILE* f = std::fopen((dir_ + "\\kalvor.ini").c_str(), "wb");
-        REQUIRE(f != nullptr);
-        std::fwrite(ini, 1, std::strlen(ini), f);
-        std::fclose(f);
-    }
+    if (setup)
+        setup(dir_);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
@@ -172,9 +174,31 @@ void Program::Cleanup()
         CloseHandle(process_);
         process_ = nullptr;
     }
-    DeleteFileA((dir_ + "\\kalvor.ini").c_str());
-    DeleteFileA((dir_ + "\\kalvor.ini.tmp").c_str());
+    // Whatever the set-up or the program left: files, read-only ones, and
+    // empty directories such as a kalvor.ini that is one.
+    WIN32_FIND_DATAA entry;
+    HANDLE found = FindFirstFileA((dir_ + "\\*").c_str(), &entry);
+    for (BOOL more = found != INVALID_HANDLE_VALUE; more; more = FindNextFileA(found, &entry)) {
+        const std::string path = dir_ + "\\" + entry.cFileName;
+        if (std::strcmp(entry.cFileName, ".") == 0 || std::strcmp(entry.cFileName, "..") == 0)
+            continue;
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveDirectoryA(path.c_str());
+        else
+            DeleteFileA(path.c_str());
+    }
+    if (found != INVALID_HANDLE_VALUE)
+        FindClose(found);
     RemoveDirectoryA(dir_.c_str());
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    FILE* f = std::fopen(path.c_str(), "wb");
+    REQUIRE(f != nullptr);
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    REQUIRE(std::fclose(f) == 0 && written);
 }
 
 int Program::WaitExit(DWORD timeoutMs)
@@ -393,6 +417,24 @@ void MouseButton(bool down)
     Send(&in, 1);
 }
 
+void ClickAt(int x, int y)
+{
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in[3] = {};
+    const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int k = 0; k < 3; ++k) {
+        in[k].type = INPUT_MOUSE;
+        in[k].mi.dx = (x * 65536 + width - 1) / width;
+        in[k].mi.dy = (y * 65536 + height - 1) / height;
+        in[k].mi.dwFlags = flags[k] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    Send(&in[0], 1);
+    Sleep(40);  // as a hand does: the pointer rests before the press
+    Send(&in[1], 1);
+    Sleep(30);
+    Send(&in[2], 1);
+}
+
 int Image::Count(const std::function<bool(COLORREF)>& pred) const
 {
     int n = 0;
@@ -450,6 +492,14 @@ std::string ColourText(COLORREF c)
     char text[32];
     std::snprintf(text, sizeof text, "(%d,%d,%d)", GetRValue(c), GetGValue(c), GetBValue(c));
     return text;
+}
+
+int WindowCount(DWORD pid)
+{
+    int n = 0;
+    for (HWND w : TopWindows(pid, nullptr))
+        n += 1 + static_cast<int>(Children(w).size());
+    return n;
 }
 
 int GdiObjectCount(HANDLE process, DWORD pid)
@@ -542,7 +592,7 @@ std::string g_context;
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::printf("usage: kalvorix_wine_tests TEST PROGRAM\n");
+        std::printf("usage: kalvorix_wine_tests TEST PROGRAM [ARGUMENT]\n");
         return 2;
     }
     g_programPath = argv[2];
@@ -551,6 +601,8 @@ int main(int argc, char** argv)
         for (char& c : g_programPath)
             c = c == '/' ? '\\' : c;
     }
+    if (argc > 3)
+        g_testArgument = argv[3];
     for (int i = 0; i < TEST_COUNT; ++i) {
         if (std::strcmp(TESTS[i].name, argv[1]) != 0)
             continue;

@@ -11,6 +11,7 @@
 #include <vector>
 
 extern std::string g_programPath;  // Windows path of kalvorix.exe
+extern std::string g_testArgument;  // what follows the program's path, or ""
 
 // Runs work on its own thread; false when it has not ended within
 // timeoutMs (for calls that block on the program's thread).
@@ -23,6 +24,9 @@ bool WaitFor(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
 std::string TextOf(HWND window);
 void SetTextOf(HWND window, const std::string& text);
 
+// Writes bytes as the whole file at path.
+void WriteBytes(const std::string& path, const std::string& bytes);
+
 // Visible top-level windows of pid, of class cls or any; all children.
 std::vector<HWND> TopWindows(DWORD pid, const char* cls);
 std::vector<HWND> Children(HWND parent);
@@ -33,8 +37,15 @@ std::string ListItem(HWND list, int index);
 // its directory, so a failed test leaves nothing behind.
 class Program {
 public:
+    // Puts into the working directory, before the start, kalvor.ini or
+    // whatever stands in its place.
+    using Setup = std::function<void(const std::string& dir)>;
+
     // ini: content of kalvor.ini written before the start, or none.
     explicit Program(const char* ini = nullptr);
+    // The working directory is made in parent (Windows path; "" for the temp
+    // directory) and given to setup.
+    explicit Program(const Setup& setup, const std::string& parent = std::string());
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -53,13 +64,14 @@ public:
     bool Alive() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
     bool Responds() const;
     std::string Ini() const;  // content of kalvor.ini, "<none>" when absent
+    const std::string& Directory() const { return dir_; }
     // Puts the number, the precision and the systems (list indices) in.
     void Fill(const std::string& number, const std::string& prec, int src, int dst);
     std::string Selected(HWND list) const;
     void Foreground() const;
 
 private:
-    void Start(const char* ini);
+    void Start(const Setup& setup, const std::string& parent);
     void Cleanup();
     HANDLE process_ = nullptr;
     std::string dir_;
@@ -86,6 +98,9 @@ void Key(WORD vk, bool extended = false);
 void Type(const std::string& text);
 void MoveMouse(int x, int y);  // screen coordinates
 void MouseButton(bool down);
+// A left click at a screen point. The pointer moves there within the same
+// input: a SetCursorPos can be undone by a late pointer event from X.
+void ClickAt(int x, int y);
 
 // Screen pixels of a rectangle in screen coordinates.
 struct Image {
@@ -102,6 +117,9 @@ std::string ColourText(COLORREF c);
 // GDI objects of a process read from its handle table, or -1 when the
 // table cannot be read (GetGuiResources is a stub under Wine).
 int GdiObjectCount(HANDLE process, DWORD pid);
+
+// Windows of pid: the visible top-level ones and all their children.
+int WindowCount(DWORD pid);
 
 // Makes Wine tell kalvorix.exe it runs on Windows XP, or not, and puts the
 // previous setting back when it goes out of scope.

@@ -5,6 +5,7 @@
 
 #include "driver.h"
 #include "harness.h"
+#include "suites.h"
 
 namespace {
 
@@ -503,14 +504,6 @@ void XpLook()
     EXPECT_EQ(xp.footerTop, 43);
 }
 
-int WindowCount(DWORD pid)
-{
-    int n = 0;
-    for (HWND w : TopWindows(pid, nullptr))
-        n += 1 + static_cast<int>(Children(w).size());
-    return n;
-}
-
 void Resources()
 {
     Program p;
@@ -612,6 +605,6 @@ void HelpKey()
 const TestCase TESTS[] = {
     {"FreshStart", FreshStart}, {"Typing", Typing},     {"MemoryKeys", MemoryKeys}, {"ExitAndSettings", ExitAndSettings},
     {"Messages", Messages},     {"SkinPixels", SkinPixels}, {"XpLook", XpLook},     {"Resources", Resources},
-    {"HelpKey", HelpKey},
+    {"HelpKey", HelpKey}, {"SettingsFaults", SettingsFaults}, {"Soak", Soak},
 };
 const int TEST_COUNT = sizeof TESTS / sizeof TESTS[0];

@@ -1,0 +1,12 @@
+// Tests of the program kept in files of their own.
+#ifndef KALVORIX_TESTS_WIN_SUITES_H
+#define KALVORIX_TESTS_WIN_SUITES_H
+
+// kalvor.ini bad, odd, huge, locked, read-only, on a full disk.
+void SettingsFaults();
+
+// Random commands, keys and clicks against the window-free logic; the
+// argument is how many (300 when none is given).
+void Soak();
+
+#endif
