@@ -86,18 +86,22 @@ Outcome ToRoman(const std::string& text, int source, const NumberParts& parts)
     return Succeed(ArabToRoman(static_cast<unsigned short>(v)), decimal);
 }
 
-// Between positional bases: the whole part exactly, the fraction exactly
-// expanded and cut to iFT digits.
-Outcome Positional(const std::string& text, int source, int target, const NumberParts& parts)
+// The number in base: the whole part exactly, the fraction exactly expanded
+// and cut to iFT digits.
+std::string Written(const std::string& text, int source, int base, const NumberParts& parts)
 {
     if (!parts.hasSeparator)
-        return Succeed(ComposeNumber(parts.negative, Rewrite(text, source, target), std::string()),
-                       ComposeNumber(parts.negative, Rewrite(text, source, 10), std::string()));
-    const std::string whole = text.substr(0, parts.separator);
-    const std::string fraction = text.substr(parts.separator + 1);
-    return Succeed(
-        ComposeNumber(parts.negative, Rewrite(whole, source, target), ConvertFraction(fraction, source, target, iFT)),
-        ComposeNumber(parts.negative, Rewrite(whole, source, 10), ConvertFraction(fraction, source, 10, iFT)));
+        return ComposeNumber(parts.negative, Rewrite(text, source, base), std::string());
+    return ComposeNumber(parts.negative, Rewrite(text.substr(0, parts.separator), source, base),
+                         ConvertFraction(text.substr(parts.separator + 1), source, base, iFT));
+}
+
+// Between positional bases; the memory's decimal is the output itself when
+// the target is decimal, and is not computed twice.
+Outcome Positional(const std::string& text, int source, int target, const NumberParts& parts)
+{
+    const std::string result = Written(text, source, target, parts);
+    return Succeed(result, target == 10 ? result : Written(text, source, 10, parts));
 }
 
 }  // namespace
