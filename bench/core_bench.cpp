@@ -1,17 +1,21 @@
-// The core's heaviest requests at the sizes the window allows: a 32,767-digit
-// whole number, and fractions and arithmetic at the precision 1000.
+// The core's heaviest requests at the sizes the window allows: whole numbers
+// of up to 32,767 digits and fractions at the precision 1000 (the series that
+// bench/peers.py sets beside bc and Python), arithmetic at the precision 1000;
+// then whole conversion requests of 32,767 characters, each of which also
+// writes its number in decimal for the memory.
 #include <benchmark/benchmark.h>
 
 #include <random>
 #include <string>
 
 #include "bdouble.h"
+#include "convert.h"
 #include "converter.h"
 #include "fraction.h"
 
 namespace {
 
-constexpr size_t MAX_INPUT = 32767;
+constexpr int MAX_INPUT = 32767;
 
 std::string RandomText(size_t length, int base, unsigned seed)
 {
@@ -24,24 +28,20 @@ std::string RandomText(size_t length, int base, unsigned seed)
     return text;
 }
 
+// A whole number of state.range(0) digits, read in base from and written in to.
 void WholeNumber(benchmark::State& state, int from, int to)
 {
-    const std::string text = RandomText(MAX_INPUT, from, 1);
+    const std::string text = RandomText(static_cast<size_t>(state.range(0)), from, 1);
     for (auto _ : state)
         benchmark::DoNotOptimize(Converter(text, from).Convert(to));
 }
 
-void BM_Decimal32767ToBase2(benchmark::State& state) { WholeNumber(state, 10, 2); }
-void BM_Decimal32767ToBase16(benchmark::State& state) { WholeNumber(state, 10, 16); }
-void BM_Hex32767ToBase10(benchmark::State& state) { WholeNumber(state, 16, 10); }
-
-void BM_Base3FractionToHexAtPrecision1000(benchmark::State& state)
+// A fraction of 1000 digits of base from, cut to 1000 digits of base to.
+void Fraction(benchmark::State& state, int from, int to)
 {
-    SetPrec(1000);
-    const std::string fraction = "0." + RandomText(1000, 3, 2);
+    const std::string digits = RandomText(1000, from, 2);
     for (auto _ : state)
-        benchmark::DoNotOptimize(bfConvertFromDec(bfConvertToDec(fraction, 3), 16, 1000));
-    SetPrec(4);
+        benchmark::DoNotOptimize(ConvertFraction(digits, from, to, 1000));
 }
 
 void BM_DivisionAtPrecision1000(benchmark::State& state)
@@ -63,11 +63,52 @@ void BM_SquareRootAtPrecision1000(benchmark::State& state)
     SetPrec(4);
 }
 
+// One request as the window's conversion button sends it, at precision 1000.
+void Request(benchmark::State& state, const std::string& number, int source, int target)
+{
+    for (auto _ : state) {
+        Outcome outcome = ConvertRequest(number, "1000", source, target);
+        if (outcome.kind != Outcome::OUTPUT) {
+            state.SkipWithError("the request was refused");
+            break;
+        }
+        benchmark::DoNotOptimize(outcome.text);
+    }
+}
+
+// A fraction of 32,767 characters: "0." and its digits.
+std::string LongFraction(int base, unsigned seed)
+{
+    return "0." + RandomText(MAX_INPUT - 2, base, seed);
+}
+
+// A number of 32,767 characters with as many digits before the point as after it.
+std::string LongMixed(int base, unsigned seed)
+{
+    const size_t half = (MAX_INPUT - 1) / 2;
+    return RandomText(half, base, seed) + "." + RandomText(half, base, seed + 1);
+}
+
 }  // namespace
 
-BENCHMARK(BM_Decimal32767ToBase2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Decimal32767ToBase16)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Hex32767ToBase10)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Base3FractionToHexAtPrecision1000)->Unit(benchmark::kMillisecond);
+// Named "WholeNumber/FROM/TO/DIGITS" and "Fraction/FROM/TO": peers.py reads them so.
+BENCHMARK_CAPTURE(WholeNumber, 10/2, 10, 2)->RangeMultiplier(2)->Range(1024, MAX_INPUT)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WholeNumber, 10/16, 10, 16)->RangeMultiplier(2)->Range(1024, MAX_INPUT)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WholeNumber, 16/10, 16, 10)->RangeMultiplier(2)->Range(1024, MAX_INPUT)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Fraction, 10/2, 10, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Fraction, 3/16, 3, 16)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DivisionAtPrecision1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SquareRootAtPrecision1000)->Unit(benchmark::kMillisecond);
+
+// Whole numbers: base 16 holds the largest value, base 3 has the most digits,
+// and base 11 proved the slowest target of all (15 x 14 directions tried);
+// base 15 is also read by Horner's rule, where base 16 is read bit by bit.
+BENCHMARK_CAPTURE(Request, Hex32767ToBase3, RandomText(MAX_INPUT, 16, 11), 16, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Request, Hex32767ToBase10, RandomText(MAX_INPUT, 16, 12), 16, 10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Request, Hex32767ToBase11, RandomText(MAX_INPUT, 16, 13), 16, 11)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Request, Base15_32767ToBase11, RandomText(MAX_INPUT, 15, 14), 15, 11)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Request, Binary32767ToBase10, RandomText(MAX_INPUT, 2, 15), 2, 10)->Unit(benchmark::kMillisecond);
+// Fractions cut at 1000 digits; base 16 to 15 is the slowest fraction found.
+BENCHMARK_CAPTURE(Request, Base3Fraction32767ToBase16, LongFraction(3, 16), 3, 16)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Request, HexFraction32767ToBase15, LongFraction(16, 17), 16, 15)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Request, Base15Mixed32767ToBase11, LongMixed(15, 18), 15, 11)->Unit(benchmark::kMillisecond);
