@@ -298,6 +298,17 @@ bool WaitBox(DWORD pid, Box& box, DWORD timeoutMs)
         timeoutMs);
     if (!found)
         return false;
+    // Shown and painted, the box's controls too, before anyone looks at it.
+    WaitFor(
+        [&] {
+            if (!IsWindowVisible(box.hwnd) || GetUpdateRect(box.hwnd, nullptr, FALSE))
+                return false;
+            for (HWND c : Children(box.hwnd))
+                if (GetUpdateRect(c, nullptr, FALSE))
+                    return false;
+            return true;
+        },
+        timeoutMs);
     box.caption = TextOf(box.hwnd);
     box.text = TextOf(GetDlgItem(box.hwnd, 0xFFFF));
     box.buttonText = TextOf(box.button);
