@@ -76,8 +76,9 @@ struct WhiteCanvas {
 
 // Which system icon a box's icon control shows: its pixels against each
 // icon drawn here on the white the skin gives the box's statics.
-const char* MatchIcon(const Image& shown)
+const char* IconKind(HWND icon)
 {
+    const Image shown = Grab(icon);
     static const struct {
         LPCSTR id;
         const char* name;
@@ -94,20 +95,6 @@ const char* MatchIcon(const Image& shown)
             return kind.name;
     }
     return "none";
-}
-
-// The box is found once its button is relabelled, which can be before its
-// icon is first painted on a fast machine: look again until an icon shows.
-const char* IconKind(HWND icon)
-{
-    const char* kind = "none";
-    WaitFor(
-        [&] {
-            kind = MatchIcon(Grab(icon));
-            return std::string(kind) != "none";
-        },
-        3000);
-    return kind;
 }
 
 // Caption, text, icon, and the "Закрыть" button in the bottom right corner,
