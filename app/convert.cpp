@@ -2,6 +2,7 @@
 // Roman systems, and the messages of a refused request.
 #include "convert.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "bdouble.h"
@@ -9,14 +10,12 @@
 #include "fraction.h"
 #include "roman.h"
 #include "state.h"
+#include "systems.h"
 #include "text.h"
 #include "texts.h"
 #include "validate.h"
 
 namespace {
-
-const int ROMAN = -1;
-const int ROMAN_MAX = 3999;
 
 // One fresh Converter per conversion, since Convert spends it.
 std::string Rewrite(const std::string& text, int base, int newBase)
@@ -106,6 +105,12 @@ Outcome Positional(const std::string& text, int source, int target, const Number
 
 }  // namespace
 
+std::string RemoveSpaces(std::string text)
+{
+    text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+    return text;
+}
+
 bool IsSystem(int system)
 {
     return system == ROMAN || (system >= NSmin && system <= NSmax);
@@ -141,7 +146,7 @@ Outcome ConvertRequest(const std::string& number, const std::string& precision, 
     if (number.empty())
         return Fail(ERR_NOINPUT);
     if (precision.empty()) {
-        iFT = 4;
+        iFT = PREC_DEFAULT;
         return Fail(ERR_NOGT);
     }
     std::string text = number;

@@ -8,14 +8,18 @@
 #include "outcome.h"
 
 // Runs one conversion request of number (spaces already removed) at the
-// precision text, from system source to system target (-1 Roman, 2 to 16).
+// precision text, from system source to system target (ROMAN, or a base).
 // Leaves iFT, strM_BUF and DoubleSize as the request decides. The outcome is
 // the result for the output field or exactly one message.
-// A system that is neither -1 nor 2 to 16 asks for nothing: NOTHING, no
+// A system that is neither ROMAN nor a base asks for nothing: NOTHING, no
 // state changed.
 Outcome ConvertRequest(const std::string& number, const std::string& precision, int source, int target);
 
-// Whether system is -1 (Roman) or a base from NSmin to NSmax.
+// The number text as the input field's text is handed to the command: without
+// any space (0x20); every other character stays.
+std::string RemoveSpaces(std::string text);
+
+// Whether system is ROMAN or a base from NSmin to NSmax.
 bool IsSystem(int system);
 
 // Where a number text's sign and separator stand; shared by the conversion

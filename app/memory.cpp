@@ -11,6 +11,7 @@
 #include "fraction.h"
 #include "roman.h"
 #include "state.h"
+#include "systems.h"
 #include "text.h"
 #include "texts.h"
 #include "validate.h"
@@ -41,13 +42,13 @@ bdouble CurrentValue()
 // become a leading "0"; p fractional digits for a positional target.
 Outcome Recall(const std::string& t, const NumberParts& parts, int target, int p)
 {
-    if (target == -1) {
+    if (target == ROMAN) {
         if (parts.negative) {
             strM_BUF = "0";
             return {Outcome::MESSAGE, ERR_MINROMAN};
         }
         const int n = StrToNum(t);  // reads the whole part only: the fraction is dropped
-        if (n > 3999) {
+        if (n > ROMAN_MAX) {
             strM_BUF = "0";
             return {Outcome::MESSAGE, ERR_OUTOFRANGE};
         }

@@ -12,7 +12,7 @@ Outcome MemorySubtract();  // M-
 Outcome MemoryMultiply();  // M×
 Outcome MemoryDivide();    // M÷
 
-// MR: the register in the target system (-1 Roman, 2 to 16), with as many
+// MR: the register in the target system (ROMAN, or a base), with as many
 // fractional digits as the precision field's text gives.
 Outcome MemoryRecall(int target, const std::string& precisionField);
 

@@ -116,7 +116,7 @@ bool MayReplaceSettings()
 
 }  // namespace
 
-// Only the first record decides: a bad first record gives 4 whatever follows,
+// Only the first record decides: a bad first record gives PREC_DEFAULT whatever follows,
 // and a good one ends the reading, so nothing after it is ever read.
 int Loader()
 {
@@ -129,7 +129,7 @@ int Loader()
     if (!readable)
         return 0;
     const int precision = record.Precision();
-    iFT = precision > 0 ? precision : 4;
+    iFT = precision > 0 ? precision : PREC_DEFAULT;
     return 0;
 }
 

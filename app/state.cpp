@@ -3,14 +3,33 @@
 // is constant-initialised and so ready before any dynamic initialisation.
 #include "state.h"
 
-const int NSmin = 2;
-const int NSmax = 16;
-int iFT = 4;
+#include "validate.h"
 
-const std::string DIGITS[16] = {
-    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "E", "F",
-};
+namespace {
+
+std::array<std::string, NSmax> DigitTexts()
+{
+    std::array<std::string, NSmax> texts;
+    for (int value = 0; value < NSmax; ++value)
+        texts[static_cast<size_t>(value)] = std::string(1, DigitChar(value));
+    return texts;
+}
+
+}  // namespace
+
+int iFT = PREC_DEFAULT;
+
+const std::array<std::string, NSmax> DIGITS = DigitTexts();
 
 bdouble bM_REGISTER("0.0");
 std::string strM_BUF = "0";
-int iM_REGISTER_PREC = 4;  // the precision DoubleSize has while bM_REGISTER is built
+int iM_REGISTER_PREC = PREC_DEFAULT;  // the precision DoubleSize has while bM_REGISTER is built
+
+void ResetAppState()
+{
+    iFT = PREC_DEFAULT;
+    SetPrec(PREC_DEFAULT);
+    strM_BUF = "0";
+    bM_REGISTER = bdouble("0.0");
+    iM_REGISTER_PREC = PREC_DEFAULT;
+}

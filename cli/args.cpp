@@ -1,14 +1,12 @@
 // Options, numeral-system names and the usage text of kalvorix-cli.
 #include "args.h"
 
-#include "state.h"
+#include "systems.h"
 #include "text.h"
 
 #include <cctype>
 
 namespace {
-
-const int ROMAN = -1;
 
 bool EqualsIgnoringCase(const std::string& text, const char* lower)
 {

@@ -5,17 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "text.h"
+#include "validate.h"
+
 struct CliOptions {
-    int source = 10;              // numeral system of the numbers: -1 Roman, 2 to 16
-    int target = 2;               // numeral system of the results
-    std::string precision = "4";  // the precision field's text, as given
+    int source = 10;  // numeral system of the numbers: ROMAN, or a base
+    int target = 2;   // numeral system of the results
+    std::string precision = NumToStr(PREC_DEFAULT);  // the precision field's text, as given
     bool json = false;
     bool help = false;
     std::vector<std::string> numbers;  // as given; none: read standard input
 };
 
-// The system a name on the command line stands for: -1 for "roman" in any
-// case, 2 to 16 for those numbers written plainly, 0 for anything else.
+// The system a name on the command line stands for: ROMAN for "roman" in any
+// case, NSmin to NSmax for those numbers written plainly, 0 for anything else.
 int SystemOfName(const std::string& name);
 
 // Reads the arguments after the program name into options. False on a usage

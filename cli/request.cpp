@@ -2,7 +2,6 @@
 #include "request.h"
 
 #include "convert.h"
-#include "dispatch.h"
 #include "state.h"
 #include "utf8.h"
 

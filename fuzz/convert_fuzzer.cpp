@@ -9,26 +9,15 @@
 #include "bdouble.h"
 #include "convert.h"
 #include "converter.h"
-#include "dispatch.h"
 #include "input.h"
 #include "memory.h"
 #include "roman.h"
 #include "state.h"
+#include "systems.h"
 #include "texts.h"
 #include "validate.h"
 
 namespace {
-
-// The state of a freshly started program, so that inputs do not depend on
-// one another (and the register cannot grow over millions of runs).
-void StartSession()
-{
-    iFT = 4;
-    SetPrec(4);
-    strM_BUF = "0";
-    bM_REGISTER = bdouble("0.0");
-    iM_REGISTER_PREC = 4;
-}
 
 bool IsProgramMessage(const std::string& text)
 {
@@ -60,13 +49,13 @@ bool IsDecimalText(const std::string& text)
     return points <= 1;
 }
 
-// What the output field may show in target: a Roman numeral of 0 to 3999, or
+// What the output field may show in target: a Roman numeral of 0 to ROMAN_MAX, or
 // a signed number of the target's digits.
 bool IsResultOf(const std::string& text, int target)
 {
-    if (target == -1)
-        return text.empty() || (CheckValid(text.data(), static_cast<int>(text.size()), -1)
-                                && RomanToArab(text.c_str()) <= 3999);
+    if (target == ROMAN)
+        return text.empty() || (CheckValid(text.data(), static_cast<int>(text.size()), ROMAN)
+                                && RomanToArab(text.c_str()) <= ROMAN_MAX);
     const std::string digits = WithoutSign(text);
     return CheckValid(digits.data(), static_cast<int>(digits.size()), target);
 }
@@ -85,7 +74,7 @@ void CheckOutcome(const Outcome& outcome, int target)
 // A whole result must have the value of the current value (its decimal text).
 void CheckWholeValue(const Outcome& outcome, int target)
 {
-    if (outcome.kind != Outcome::OUTPUT || target == -1 || strM_BUF.find('.') != std::string::npos
+    if (outcome.kind != Outcome::OUTPUT || target == ROMAN || strM_BUF.find('.') != std::string::npos
         || outcome.text.find('.') != std::string::npos)
         return;
     FUZZ_CHECK(Converter(WithoutSign(outcome.text), target).Convert(10)
@@ -96,7 +85,7 @@ void CheckWholeValue(const Outcome& outcome, int target)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    StartSession();
+    ResetAppState();  // inputs do not depend on one another, and the register cannot grow over millions of runs
     FuzzInput input(data, size);
     const int source = SystemOfByte(input.Byte());
     const int target = SystemOfByte(input.Byte());
@@ -107,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const std::string decimalBefore = strM_BUF;
     const Outcome outcome = ConvertRequest(number, precision, source, target);
     if (!IsSystem(source) || !IsSystem(target)) {
-        FUZZ_CHECK(outcome.kind == Outcome::NOTHING && strM_BUF == decimalBefore && iFT == 4);
+        FUZZ_CHECK(outcome.kind == Outcome::NOTHING && strM_BUF == decimalBefore && iFT == PREC_DEFAULT);
         return 0;
     }
     FUZZ_CHECK(outcome.kind != Outcome::NOTHING);

@@ -14,6 +14,7 @@
 #include "input.h"
 #include "roman.h"
 #include "state.h"
+#include "systems.h"
 #include "text.h"
 #include "validate.h"
 
@@ -148,20 +149,20 @@ void CheckBdouble(FuzzInput& input)
     FUZZ_CHECK(cmp(x, y) == -cmp(y, x));
 }
 
-// Every numeral of 1 to 3999 reads back as its number, by itself and through
+// Every numeral of 1 to ROMAN_MAX reads back as its number, by itself and through
 // the conversion command in both directions.
 void CheckRoman(FuzzInput& input)
 {
     const int high = input.Byte();
-    const int n = (high * 256 + input.Byte()) % 3999 + 1;
+    const int n = (high * 256 + input.Byte()) % ROMAN_MAX + 1;
     const std::string numeral = ArabToRoman(static_cast<unsigned short>(n));
     FUZZ_CHECK(RomanToArab(numeral.c_str()) == n);
-    FUZZ_CHECK(CheckValid(numeral.data(), static_cast<int>(numeral.size()), -1));
+    FUZZ_CHECK(CheckValid(numeral.data(), static_cast<int>(numeral.size()), ROMAN));
     const int base = BaseOf(input.Byte());
     const std::string inBase = Converter(NumToStr(n), 10).Convert(base);
-    const Outcome fromRoman = ConvertRequest(numeral, "4", -1, base);
+    const Outcome fromRoman = ConvertRequest(numeral, "4", ROMAN, base);
     FUZZ_CHECK(fromRoman.kind == Outcome::OUTPUT && fromRoman.text == inBase && strM_BUF == NumToStr(n));
-    const Outcome toRoman = ConvertRequest(inBase, "4", base, -1);
+    const Outcome toRoman = ConvertRequest(inBase, "4", base, ROMAN);
     FUZZ_CHECK(toRoman.kind == Outcome::OUTPUT && toRoman.text == numeral);
 }
 

@@ -1,5 +1,7 @@
 #include "input.h"
 
+#include "systems.h"
+
 uint8_t FuzzInput::Byte()
 {
     return at_ < size_ ? data_[at_++] : 0;
@@ -28,5 +30,5 @@ int SystemOfByte(uint8_t byte)
     if (byte >= 0xF0)
         return STRANGE[(byte - 0xF0) % (sizeof STRANGE / sizeof STRANGE[0])];
     const int k = byte % 16;
-    return k == 0 ? -1 : k + 1;
+    return k == 0 ? ROMAN : k + 1;
 }

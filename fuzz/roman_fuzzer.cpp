@@ -9,6 +9,7 @@
 #include "input.h"
 #include "roman.h"
 #include "rules.h"
+#include "systems.h"
 #include "validate.h"
 
 namespace {
@@ -56,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     const bool accepted = CheckValid(text.data(), length, system);
     const int code = LibGetLastError();
     FUZZ_CHECK(accepted == (code == LIB_OK));
-    if (system != -1) {
+    if (system != ROMAN) {
         FUZZ_CHECK(code == ExpectedPositionalCode(text, system));
     } else {
         const std::string cText = text.substr(0, text.find('\0'));

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "radix.h"
+#include "systems.h"
 
 namespace {
 
@@ -21,7 +22,6 @@ int PowerOfTwo(int base)
     }
 }
 
-using radix::DigitChar;
 using radix::LargestPower;
 using radix::Radix;
 
@@ -84,13 +84,13 @@ std::string WriteBits(const Words& number, int bits)
         pending |= static_cast<uint64_t>(word) << filled;
         filled += 32;
         while (filled >= bits) {
-            reversed += DigitChar(static_cast<uint32_t>(pending) & mask);
+            reversed += DigitChar(static_cast<int>(pending & mask));
             pending >>= bits;
             filled -= bits;
         }
     }
     if (filled > 0)
-        reversed += DigitChar(static_cast<uint32_t>(pending) & mask);
+        reversed += DigitChar(static_cast<int>(pending & mask));
     reversed.erase(reversed.find_last_not_of('0') + 1);
     return std::string(reversed.rbegin(), reversed.rend());
 }
@@ -123,7 +123,7 @@ std::string WriteHorner(const Words& number)
     for (size_t i = out.size(); i-- > 0;) {
         uint32_t value = out[i];
         for (int k = radix.exponent; k-- > 0; value /= NEW_BASE)
-            word[k] = DigitChar(value % NEW_BASE);
+            word[k] = DigitChar(static_cast<int>(value % NEW_BASE));
         int skip = 0;
         if (i + 1 == out.size())
             while (skip + 1 < radix.exponent && word[skip] == '0')
@@ -165,17 +165,12 @@ Converter::~Converter() = default;
 
 int Converter::CharToInt(char ch) const
 {
-    int value = -1;
-    if (ch >= '0' && ch <= '9')
-        value = ch - '0';
-    else if (ch >= 'A' && ch <= 'F')
-        value = ch - 'A' + 10;
-    return value < base ? value : -1;
+    return DigitValue(ch, base);
 }
 
 char Converter::IntToChar(int v) const
 {
-    return static_cast<char>(v >= 0 && v <= 9 ? v + 48 : v + 55);
+    return DigitChar(v);
 }
 
 int Converter::NextNumber(int newBase)
@@ -199,7 +194,7 @@ bool Converter::IsZero() const
 // base (left as -1 by CharToInt) are read as 0.
 std::string Converter::Convert(int newBase)
 {
-    const bool validBases = base >= 2 && base <= 16 && newBase >= 2 && newBase <= 16;
+    const bool validBases = base >= NSmin && base <= NSmax && newBase >= NSmin && newBase <= NSmax;
     size_t first = 0;
     while (first < digits.size() && digits[first] <= 0)
         ++first;

@@ -11,10 +11,10 @@ public:
     Converter(std::string text, int base);
     ~Converter();
 
-    // Value of ch as a digit of base: "0"-"9", "A"-"F" below base; else -1.
+    // DigitValue of ch in the held base: -1 for a character that is no digit of it.
     int CharToInt(char ch) const;
 
-    // "0"-"9" for 0 to 9, code v + 55 ("A"-"F" for 10 to 15) otherwise.
+    // DigitChar of v.
     char IntToChar(int v) const;
 
     // Divides the held number by newBase in place; returns the remainder.

@@ -4,11 +4,10 @@
 
 #include "limbs.h"
 #include "radix.h"
+#include "systems.h"
 
 namespace {
 
-using radix::DigitChar;
-using radix::DigitValue;
 using radix::LargestPower;
 
 // Multiplies the fraction held in exactly `fraction.size()` limbs by factor
@@ -22,6 +21,14 @@ uint64_t MulFraction(limbs::Limbs& fraction, uint64_t factor)
         carry = t / limbs::BASE;
     }
     return carry;
+}
+
+// The value a fraction reader gives ch: its digit value, 0 for a character
+// that is no digit of base.
+uint32_t FractionDigit(char ch, int base)
+{
+    const int value = DigitValue(ch, base);
+    return value > 0 ? static_cast<uint32_t>(value) : 0;
 }
 
 bool IsZero(const limbs::Limbs& x)
@@ -41,13 +48,13 @@ bool IsZero(const limbs::Limbs& x)
 bdouble bfConvertToDec(std::string text, int base)
 {
     bdouble result("0.0");
-    if (base < 2 || base > 16)
+    if (base < NSmin || base > NSmax)
         return result;
     const int precision = DoubleSize > 0 ? DoubleSize : 0;
     size_t at = text.find('.');
     at = at == std::string::npos ? 0 : at + 1;
 
-    limbs::Limbs quotients[16];
+    limbs::Limbs quotients[NSmax];
     const limbs::Limbs scale = limbs::Pow10(precision);
     for (int v = 1; v < base; ++v) {
         quotients[v] = scale;
@@ -57,9 +64,7 @@ bdouble bfConvertToDec(std::string text, int base)
     for (; at < text.size() && !quotients[base - 1].empty(); ++at) {
         for (int v = 1; v < base; ++v)
             limbs::DivSmall(quotients[v], static_cast<uint32_t>(base));
-        const char ch = text[at];
-        const int v = ch < 'A' ? ch - 48 : ch - 55;
-        if (v > 0 && v < base)
+        if (const uint32_t v = FractionDigit(text[at], base))
             limbs::AddTo(sum, quotients[v]);
     }
     result.digits = limbs::ToDigits(sum);
@@ -84,13 +89,13 @@ std::string bfConvertFromDec(bdouble x, int base, int prec)
     limbs::MulSmallAdd(fraction, limbs::Pow10(pad)[0], 0);
     fraction.resize(static_cast<size_t>((precision + pad) / limbs::BASE_DIGITS), 0);
 
-    if (base >= 2 && base <= 16) {
+    if (base >= NSmin && base <= NSmax) {
         const radix::Radix step = LargestPower(base);
         char block[32];
         while (result.size() < total && !IsZero(fraction)) {
             uint64_t next = MulFraction(fraction, step.power);
             for (int k = step.exponent; k-- > 0; next /= static_cast<uint64_t>(base))
-                block[k] = DigitChar(next % static_cast<uint64_t>(base));
+                block[k] = DigitChar(static_cast<int>(next % static_cast<uint64_t>(base)));
             result.append(block, std::min(static_cast<size_t>(step.exponent), total - result.size()));
         }
     }
@@ -109,19 +114,19 @@ std::string ConvertFraction(const std::string& digits, int base, int newBase, in
         return result;
     const size_t total = static_cast<size_t>(count) + 2;
     result.reserve(total);
-    if (base >= 2 && base <= 16 && newBase >= 2 && newBase <= 16) {
+    if (base >= NSmin && base <= NSmax && newBase >= NSmin && newBase <= NSmax) {
         const uint64_t wordRadix = LargestPower(base).power;
         const int perWord = LargestPower(base).exponent;
         const radix::Radix out = LargestPower(newBase);
         std::vector<uint32_t> words;  // least significant first
         words.reserve(digits.size() / static_cast<size_t>(perWord) + 1);
         size_t end = digits.size();
-        while (end > 0 && DigitValue(digits[end - 1], base) == 0)
+        while (end > 0 && FractionDigit(digits[end - 1], base) == 0)
             --end;
         for (size_t at = 0; at < end; at += static_cast<size_t>(perWord)) {
             uint64_t word = 0;
             for (size_t k = at; k < at + static_cast<size_t>(perWord); ++k)
-                word = word * static_cast<uint64_t>(base) + (k < end ? DigitValue(digits[k], base) : 0);
+                word = word * static_cast<uint64_t>(base) + (k < end ? FractionDigit(digits[k], base) : 0);
             words.push_back(static_cast<uint32_t>(word));
         }
         std::reverse(words.begin(), words.end());
@@ -135,7 +140,7 @@ std::string ConvertFraction(const std::string& digits, int base, int newBase, in
                 carry = t / wordRadix;
             }
             for (int k = out.exponent; k-- > 0; carry /= static_cast<uint64_t>(newBase))
-                block[k] = DigitChar(carry % static_cast<uint64_t>(newBase));
+                block[k] = DigitChar(static_cast<int>(carry % static_cast<uint64_t>(newBase)));
             result.append(block, std::min(static_cast<size_t>(out.exponent), total - result.size()));
             while (low < words.size() && words[low] == 0)
                 ++low;

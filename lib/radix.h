@@ -23,19 +23,6 @@ constexpr Radix LargestPower(int base)
     return r;
 }
 
-// "0"-"9", "A"-"F" for 0 to 15.
-inline char DigitChar(uint64_t d)
-{
-    return static_cast<char>(d < 10 ? '0' + d : 'A' + d - 10);
-}
-
-// Value of ch as a digit of base; 0 for anything that is not one.
-inline uint32_t DigitValue(char ch, int base)
-{
-    int v = ch >= '0' && ch <= '9' ? ch - '0' : ch >= 'A' && ch <= 'F' ? ch - 'A' + 10 : 0;
-    return v < base ? static_cast<uint32_t>(v) : 0;
-}
-
 }  // namespace radix
 
 #endif

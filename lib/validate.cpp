@@ -2,6 +2,7 @@
 #include "validate.h"
 
 #include "roman.h"
+#include "systems.h"
 #include "text.h"
 
 #include <cstddef>
@@ -16,21 +17,6 @@ static bool IsSeparator(unsigned char ch)
     return ch == '.' || ch == ',';
 }
 
-// Whether ch is a digit of a positional system: a decimal digit below the base,
-// or for bases 11 to 16 one of the letters from "A" below the base. Any other
-// system gets no letters, so e.g. 20 accepts exactly the decimal digits.
-static bool IsDigitOf(unsigned char ch, int system)
-{
-    int value;
-    if (ch >= '0' && ch <= '9')
-        value = ch - '0';
-    else if (ch >= 'A' && ch <= 'F' && system >= 11 && system <= 16)
-        value = ch - 'A' + 10;
-    else
-        return false;
-    return value < system;
-}
-
 // Index of ch among the seven Roman letters, or -1. memchr compares bytes as
 // unsigned and, unlike strchr, does not match the NUL.
 static int RomanLetter(unsigned char ch)
@@ -41,21 +27,21 @@ static int RomanLetter(unsigned char ch)
 }
 
 // Form test of a text of Roman letters only: a letter repeated more than three
-// times is allowed only in the standard numeral of 1 to 3999, and the greedy
+// times is allowed only in the standard numeral of 1 to ROMAN_MAX, and the greedy
 // scan must read the whole text.
 static bool RomanFormOk(const char* text, size_t len, bool repeated)
 {
     if (repeated) {
         const std::string numeral(text, len);
         const int value = RomanToArab(numeral.c_str());
-        if (value < 1 || value > 3999
+        if (value < 1 || value > ROMAN_MAX
             || numeral != ArabToRoman(static_cast<unsigned short>(value)))
             return false;
     }
     return RomanScanLength(text, len) == len;
 }
 
-// Tests text[0..len) as a number of system (-1 Roman, 2 to 16). Faults are found
+// Tests text[0..len) as a number of system (ROMAN, or a base). Faults are found
 // in the order: trailing separator (3), bad character or Roman form (1),
 // more than one separator (2).
 bool CheckValid(const char* text, int len, int system)
@@ -74,7 +60,7 @@ bool CheckValid(const char* text, int len, int system)
     bool repeated = false;
     for (size_t k = 0; k < size; ++k) {
         const unsigned char ch = static_cast<unsigned char>(text[k]);
-        if (system == -1) {
+        if (system == ROMAN) {
             const int letter = RomanLetter(ch);
             if (letter < 0)
                 return false;
@@ -82,11 +68,11 @@ bool CheckValid(const char* text, int len, int system)
                 repeated = true;
         } else if (IsSeparator(ch)) {
             ++separators;
-        } else if (!IsDigitOf(ch, system)) {
+        } else if (DigitValue(static_cast<char>(ch), system) < 0) {
             return false;
         }
     }
-    if (system == -1 && !RomanFormOk(text, size, repeated))
+    if (system == ROMAN && !RomanFormOk(text, size, repeated))
         return false;
     if (separators > 1) {
         libERR_CODE = LIB_MANYSEP;

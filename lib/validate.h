@@ -4,6 +4,8 @@
 
 // Largest precision (fractional digits) the program works at.
 constexpr int PREC_MAX = 1000;
+// The precision at start, and whenever no valid one is given.
+constexpr int PREC_DEFAULT = 4;
 
 // Codes left by CheckValid.
 enum {
@@ -13,7 +15,7 @@ enum {
     LIB_TRAILINGSEP = 3,   // the text ends with a separator
 };
 
-// Tests the first len bytes of text as a number of system (-1 Roman, 2 to 16);
+// Tests the first len bytes of text as a number of system (ROMAN, or a base);
 // leaves the code of the verdict for LibGetLastError.
 bool CheckValid(const char* text, int len, int system);
 

@@ -7,8 +7,6 @@
 #include <chrono>
 #include <string>
 
-#include "app_state_fixture.h"
-
 namespace {
 
 const int R = -1;  // the Roman system

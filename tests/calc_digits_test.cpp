@@ -12,7 +12,7 @@ using testdigits::S;
 using testdigits::SlowMul;
 using testdigits::V;
 
-TEST(Digits, EdgeCasesTrimAsSpecified)
+TEST(Digits, EdgeCasesAreTrimmed)
 {
     EXPECT_EQ(S(add(V("999"), V("1"))), "1000");
     EXPECT_EQ(S(add(V("0"), V("0"))), "0");

@@ -8,7 +8,9 @@
 
 namespace {
 
+using testdigits::ALPHABET;
 using testdigits::RandomDigits;
+using testdigits::ValueOf;
 
 class Fraction : public ::testing::Test {
 protected:
@@ -21,8 +23,7 @@ bdouble SlowToDec(const std::string& digits, int base)
 {
     bdouble denominator(NumToStr(base)), result("0.0");
     for (char ch : digits) {
-        const int v = ch < 'A' ? ch - 48 : ch - 55;
-        result = result + bdouble(NumToStr(v)) / denominator;
+        result = result + bdouble(NumToStr(ValueOf(ch))) / denominator;
         denominator = denominator * bdouble(NumToStr(base));
     }
     return result;
@@ -35,7 +36,7 @@ std::string SlowFromDec(bdouble x, int base, int prec)
     for (int i = 0; i < prec; ++i) {
         x = x * bdouble(NumToStr(base));
         const int d = StrToNum(x.print());
-        result += "0123456789ABCDEF"[d];
+        result += ALPHABET[d];
         x = x - bdouble(NumToStr(d));
     }
     return result;
@@ -123,7 +124,7 @@ std::string SlowExact(const std::string& digits, int base, int newBase, int coun
 {
     std::vector<int> values;
     for (char ch : digits)
-        values.push_back(ch <= '9' ? ch - '0' : ch - 'A' + 10);
+        values.push_back(ValueOf(ch));
     std::string result = "0.";
     for (int i = 0; i < count; ++i) {
         int carry = 0;
@@ -132,7 +133,7 @@ std::string SlowExact(const std::string& digits, int base, int newBase, int coun
             values[k] = t % base;
             carry = t / base;
         }
-        result += "0123456789ABCDEF"[carry];
+        result += ALPHABET[carry];
     }
     return result;
 }

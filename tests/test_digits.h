@@ -46,10 +46,19 @@ inline std::vector<int> SlowMul(const std::vector<int>& a, const std::vector<int
     return r;
 }
 
-// Decimal text of `length` random digits, the first one not zero.
+// The digits in the order of their values: the test's own key to them.
+constexpr char ALPHABET[] = "0123456789ABCDEF";
+
+// Value of a digit of ALPHABET.
+inline int ValueOf(char digit)
+{
+    return static_cast<int>(std::string(ALPHABET).find(digit));
+}
+
+// Text of `length` random digits of base, the first one not zero.
 inline std::string RandomDigits(std::mt19937_64& rng, size_t length, int base = 10)
 {
-    static const char alphabet[] = "0123456789ABCDEF";
+    const char* alphabet = ALPHABET;
     std::uniform_int_distribution<int> digit(0, base - 1), lead(1, base - 1);
     std::string text;
     for (size_t i = 0; i < length; ++i)

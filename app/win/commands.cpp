@@ -3,7 +3,7 @@
 #include "controls.h"
 #include "convert.h"
 #include "memory.h"
-#include "dispatch.h"
+#include "keys.h"
 
 namespace {
 

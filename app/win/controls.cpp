@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "dispatch.h"
+#include "system_lists.h"
 #include "state.h"
 #include "text.h"
 

@@ -5,7 +5,8 @@
 
 #include "commands.h"
 #include "controls.h"
-#include "dispatch.h"
+#include "convert.h"
+#include "keys.h"
 #include "help.h"
 #include "settings.h"
 #include "skin.h"
@@ -67,9 +68,13 @@ void OnCommand(HWND hwnd, int id)
     case CMD_MR:
         ReadMemory(SelectedSystem(hComboOut), hwnd);
         break;
-    default:
-        if (IsCommand(id))
-            RunMemoryCommand(id, hwnd);
+    case CMD_MC:
+    case CMD_MADD:
+    case CMD_MSUB:
+    case CMD_MMUL:
+    case CMD_MDIV:
+        RunMemoryCommand(id, hwnd);
+        break;
     }
 }
 

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "convert.h"
-#include "dispatch.h"
 #include "driver.h"
 #include "harness.h"
+#include "keys.h"
 #include "memory.h"
 #include "roman.h"
 #include "state.h"

@@ -1,0 +1,32 @@
+// The numeral systems: their numbers, the largest Roman value, and the one
+// rule that ties a digit character to its value.
+#ifndef KALVORIX_LIB_SYSTEMS_H
+#define KALVORIX_LIB_SYSTEMS_H
+
+constexpr int ROMAN = -1;        // the Roman system's number, in lists, commands and the library
+constexpr int ROMAN_MAX = 3999;  // largest number that has a Roman numeral
+constexpr int NSmin = 2;         // smallest positional base
+constexpr int NSmax = 16;        // largest positional base
+
+// Value of ch as a digit of base: "0"-"9" for 0 to 9 and, in bases up to 16,
+// "A"-"F" for 10 to 15; -1 for any other character and for a value not below
+// base. Small letters are never digits. Inline: it runs once per character
+// of every number read.
+constexpr int DigitValue(char ch, int base)
+{
+    int value = -1;
+    if (ch >= '0' && ch <= '9')
+        value = ch - '0';
+    else if (ch >= 'A' && ch <= 'F' && base <= NSmax)
+        value = ch - 'A' + 10;
+    return value < base ? value : -1;
+}
+
+// Character of the digit value: "0"-"9" for 0 to 9, "A"-"F" for 10 to 15
+// (for any other value the code value + 55).
+constexpr char DigitChar(int value)
+{
+    return static_cast<char>(value >= 0 && value <= 9 ? '0' + value : 'A' - 10 + value);
+}
+
+#endif
