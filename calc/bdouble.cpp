@@ -4,7 +4,12 @@
 #include "text.h"
 
 int DoubleSize = 4;  // owned by SetPrec; lives for the whole run
-int ERR_CODE = 0;    // 1 after a division by zero, 0 after any other division
+
+namespace {
+
+int ERR_CODE = 0;  // 1 after a division by zero, 0 after any other division; read by bdGetLastError
+
+}  // namespace
 
 void SetPrec(int prec)
 {

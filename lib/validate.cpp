@@ -9,8 +9,8 @@
 #include <cstring>
 #include <string>
 
-// Outcome of the last CheckValid; nothing else writes it.
-int libERR_CODE = 0;
+// Outcome of the last CheckValid; nothing else writes it. Read by LibGetLastError.
+static int libERR_CODE = 0;
 
 static bool IsSeparator(unsigned char ch)
 {

@@ -5,6 +5,8 @@
 #include "msgbox.h"
 #include "theme.h"
 
+namespace {
+
 bool bLBPRESStr, bMHOVERtr;        // convert button; pressed and hover flags for the whole run
 bool bLBPRESSab, bMHOVERab;        // about button
 bool bLBPRESSmc, bMHOVERmc;        // MC
@@ -14,8 +16,6 @@ bool bLBPRESSmsub, bMHOVERmsub;    // M-
 bool bLBPRESSmmul, bMHOVERmmul;    // M×
 bool bLBPRESSmdiv, bMHOVERmdiv;    // M÷
 bool bLBPRESSok, bMHOVERok;        // the message box button; cleared for every new box
-
-namespace {
 
 // The differences between the members of the family.
 struct Member {
@@ -60,52 +60,32 @@ bool IsEnabled(const Member& m)
     return m.index < 0 || IsWindowEnabled(hmCtrls[m.index]);
 }
 
-// The caption in a white shadow one pixel below, then in the state colour;
-// the box button's caption rises one pixel less.
+// What a member in its present state shows.
+ButtonFace FaceOf(const Member& m)
+{
+    const bool enabled = IsEnabled(m);
+    ButtonFace face;
+    face.layout = m.layout;
+    face.look = ChooseLook(enabled, *m.pressed, *m.hover);
+    face.captionColour = CaptionColour(enabled, *m.hover);
+    face.captionLeft = iIsXP ? m.shiftXP : m.shift;
+    face.captionDown = m.index < 0 && iIsXP ? 3 : 0;
+    face.shadowDrop = m.index < 0 ? 1 : 2;
+    face.sign = m.sign;
+    face.signLeft = iIsXP ? m.signShiftXP : m.signShift;
+    return face;
+}
+
 void Paint(const Member& m, HWND hwnd)
 {
-    RECT face;
-    GetClientRect(hwnd, &face);
-    RECT text = face, sign = face;
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    HDC memory = CreateCompatibleDC(hdc);
-    FillSolid(hdc, face, clrWhite);
-
-    text.left += iIsXP ? m.shiftXP : m.shift;
-    if (m.index < 0 && iIsXP)
-        text.top += 3;
-    const bool enabled = IsEnabled(m);
-    const ButtonLook look = ChooseLook(enabled, *m.pressed, *m.hover);
-    if (look == LOOK_PRESSED) {
-        text.top += 2;
-        sign.top += 2;
-    }
-    DRAW[m.layout][look](hdc, memory, face);
-
-    SetBkMode(hdc, TRANSPARENT);
+    RECT rect;
+    GetClientRect(hwnd, &rect);
     char caption[256] = "";
     GetWindowTextA(hwnd, caption, sizeof caption);
     HFONT font = m.index < 0 ? ihFont : reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = font ? SelectObject(hdc, font) : nullptr;
-
-    text.top += 1;
-    SetTextColor(hdc, clrWhite);
-    DrawTextA(hdc, caption, -1, &text, CAPTION_FORMAT);
-    if (m.sign) {
-        sign.left += iIsXP ? m.signShiftXP : m.signShift;
-        sign.top -= 2;
-        DrawTextA(hdc, m.sign, -1, &sign, CAPTION_FORMAT);
-    }
-    text.top -= m.index < 0 ? 1 : 2;
-    SetTextColor(hdc, CaptionColour(enabled, *m.hover));
-    DrawTextA(hdc, caption, -1, &text, CAPTION_FORMAT);
-    if (m.sign)
-        DrawTextA(hdc, m.sign, -1, &sign, CAPTION_FORMAT);
-
-    if (oldFont)
-        SelectObject(hdc, oldFont);
-    DeleteDC(memory);
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    PaintButton(hdc, rect, FaceOf(m), caption, font);
     EndPaint(hwnd, &ps);
 }
 
@@ -147,6 +127,43 @@ LRESULT Handle(const Member& m, HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 }
 
 }  // namespace
+
+// The caption in a white shadow one pixel below, then in its colour.
+void PaintButton(HDC hdc, RECT rect, const ButtonFace& face, const char* caption, HFONT font)
+{
+    RECT text = rect, sign = rect;
+    HDC memory = CreateCompatibleDC(hdc);
+    FillSolid(hdc, rect, clrWhite);
+    text.left += face.captionLeft;
+    text.top += face.captionDown;
+    if (face.look == LOOK_PRESSED) {
+        text.top += 2;
+        sign.top += 2;
+    }
+    DRAW[face.layout][face.look](hdc, memory, rect);
+
+    const int oldMode = SetBkMode(hdc, TRANSPARENT);
+    HGDIOBJ oldFont = font ? SelectObject(hdc, font) : nullptr;
+    text.top += 1;
+    const COLORREF oldColour = SetTextColor(hdc, clrWhite);
+    DrawTextA(hdc, caption, -1, &text, CAPTION_FORMAT);
+    if (face.sign) {
+        sign.left += face.signLeft;
+        sign.top -= 2;
+        DrawTextA(hdc, face.sign, -1, &sign, CAPTION_FORMAT);
+    }
+    text.top -= face.shadowDrop;
+    SetTextColor(hdc, face.captionColour);
+    DrawTextA(hdc, caption, -1, &text, CAPTION_FORMAT);
+    if (face.sign)
+        DrawTextA(hdc, face.sign, -1, &sign, CAPTION_FORMAT);
+
+    SetTextColor(hdc, oldColour);
+    if (oldFont)
+        SelectObject(hdc, oldFont);
+    SetBkMode(hdc, oldMode);
+    DeleteDC(memory);
+}
 
 LRESULT CALLBACK TrButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(TR, h, msg, w, l); }
 LRESULT CALLBACK AbButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(AB, h, msg, w, l); }

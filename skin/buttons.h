@@ -5,6 +5,25 @@
 
 #include <windows.h>
 
+#include "theme.h"
+
+// Everything a skinned button's picture depends on but its caption and font.
+struct ButtonFace {
+    ButtonLayout layout;
+    ButtonLook look;
+    COLORREF captionColour;
+    int captionLeft;     // pixels the caption moves right of centre
+    int captionDown;     // pixels it moves down (the box button on older systems)
+    int shadowDrop;      // pixels the white shadow lies below the caption
+    const char* sign;    // operator sign drawn beside "M ", or null
+    int signLeft;        // pixels the sign moves right of centre
+};
+
+// Paints the button into any device context: the pieces of its layout in its
+// look over rect (left and top 0), the caption and the sign in font. Leaves the
+// context's objects and colours as it found them.
+void PaintButton(HDC hdc, RECT rect, const ButtonFace& face, const char* caption, HFONT font);
+
 LRESULT CALLBACK TrButtonProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK AbButtonProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK MCButtonProc(HWND, UINT, WPARAM, LPARAM);

@@ -8,15 +8,16 @@
 #include "skin.h"
 #include "theme.h"
 
-HHOOK hhk;                 // the hook of the current call; until the box is activated
+WNDPROC fnOldCbtOK;        // the box button's own procedure; from each activation
+
+namespace {
+
+HHOOK hhk;                 // the hook of the current call; until the box is activated or the call returns
 HWND hChildWnd;            // the current box
 HWND hIDOK;                // its button
 WNDPROC fnOldCbtWnd;       // the box's own procedure
-WNDPROC fnOldCbtOK;        // the button's own procedure
 HBRUSH hBrushCbtWhite;     // background of the box's texts; made once, lives for the run
 int iOkWidth, iOkHeight;   // the button's size taken at activation; for each box
-
-namespace {
 
 const int FOOTER_HEIGHT = 50;
 const int FOOTER_HEIGHT_XP = 43;
@@ -32,20 +33,33 @@ void PlaceButton()
     MoveWindow(hIDOK, box.right - iOkWidth - 8, box.bottom - iOkHeight - 10, iOkWidth, iOkHeight, TRUE);
 }
 
-}  // namespace
-
-int CBTMessageBox(HWND owner, const char* text, const char* caption, unsigned int flags)
+void Unhook()
 {
-    hhk = SetWindowsHookExA(WH_CBT, CBTProc, nullptr, GetCurrentThreadId());
-    return MessageBoxA(owner, text, caption, flags);
+    if (hhk != nullptr)
+        UnhookWindowsHookEx(hhk);
+    hhk = nullptr;
 }
 
+void CBTMSGDrawLine(HDC hdc, HDC memory, RECT band)
+{
+    if (hBmpLine == nullptr)
+        return;
+    HGDIOBJ old = SelectObject(memory, hBmpLine);
+    const int width = bmpLine.bmWidth + 200;
+    StretchBlt(hdc, band.right - width, band.top, width, 2, memory, 0, 0, bmpLine.bmWidth, bmpLine.bmHeight, SRCCOPY);
+    SelectObject(memory, old);
+}
+
+LRESULT CALLBACK CBTWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Restyles the box when it is first activated; the hook has done its work then.
 LRESULT CALLBACK CBTProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code != HCBT_ACTIVATE) {
         CallNextHookEx(hhk, code, wParam, lParam);
         return 0;
     }
+    Unhook();
     hChildWnd = reinterpret_cast<HWND>(wParam);
     hIDOK = GetDlgItem(hChildWnd, IDOK);
     ResetOKButton();
@@ -61,8 +75,6 @@ LRESULT CALLBACK CBTProc(int code, WPARAM wParam, LPARAM lParam)
     PlaceButton();
     fnOldCbtOK = reinterpret_cast<WNDPROC>(
         SetWindowLongA(hIDOK, GWL_WNDPROC, reinterpret_cast<LONG>(OKButtonProc)));
-    UnhookWindowsHookEx(hhk);
-    hhk = nullptr;
     return 0;
 }
 
@@ -70,16 +82,11 @@ LRESULT CALLBACK CBTWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 {
     switch (message) {
     case WM_PAINT: {
-        RECT rc;
-        GetClientRect(hwnd, &rc);
+        RECT client;
+        GetClientRect(hwnd, &client);
         PAINTSTRUCT ps;
         HDC hdc = BeginPaint(hwnd, &ps);
-        HDC memory = CreateCompatibleDC(hdc);
-        FillSolid(hdc, rc, clrWhite);
-        rc.top = rc.bottom - (iIsXP ? FOOTER_HEIGHT_XP : FOOTER_HEIGHT);
-        FillSolid(hdc, rc, clrBackground);
-        CBTMSGDrawLine(hdc, memory, rc);
-        DeleteDC(memory);
+        PaintBoxBody(hdc, client, iIsXP ? FOOTER_HEIGHT_XP : FOOTER_HEIGHT);
         EndPaint(hwnd, &ps);
         return 1;
     }
@@ -105,12 +112,25 @@ LRESULT CALLBACK CBTWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return CallWindowProcA(fnOldCbtWnd, hwnd, message, wParam, lParam);
 }
 
-void CBTMSGDrawLine(HDC hdc, HDC memory, RECT band)
+}  // namespace
+
+void PaintBoxBody(HDC hdc, RECT client, int footerHeight)
 {
-    if (hBmpLine == nullptr)
-        return;
-    HGDIOBJ old = SelectObject(memory, hBmpLine);
-    const int width = bmpLine.bmWidth + 200;
-    StretchBlt(hdc, band.right - width, band.top, width, 2, memory, 0, 0, bmpLine.bmWidth, bmpLine.bmHeight, SRCCOPY);
-    SelectObject(memory, old);
+    HDC memory = CreateCompatibleDC(hdc);
+    FillSolid(hdc, client, clrWhite);
+    RECT footer = client;
+    footer.top = footer.bottom - footerHeight;
+    FillSolid(hdc, footer, clrBackground);
+    CBTMSGDrawLine(hdc, memory, footer);
+    DeleteDC(memory);
+}
+
+// The hook goes when the box is activated, and at the latest when the call
+// returns: a box that never activates must not leave it to the next window.
+int CBTMessageBox(HWND owner, const char* text, const char* caption, unsigned int flags)
+{
+    hhk = SetWindowsHookExA(WH_CBT, CBTProc, nullptr, GetCurrentThreadId());
+    const int result = MessageBoxA(owner, text, caption, flags);
+    Unhook();
+    return result;
 }

@@ -1,4 +1,4 @@
-// The skinned message box's hook and procedures.
+// The skinned message box: what its button and a test need of it.
 #ifndef KALVORIX_SKIN_MSGBOX_H
 #define KALVORIX_SKIN_MSGBOX_H
 
@@ -6,8 +6,8 @@
 
 extern WNDPROC fnOldCbtOK;  // the box button's own procedure; for each box
 
-LRESULT CALLBACK CBTProc(int code, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK CBTWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-void CBTMSGDrawLine(HDC hdc, HDC memory, RECT band);
+// Paints a box's body into any device context: white over client, a grey
+// footer of footerHeight pixels at its bottom with the gradient line on top.
+void PaintBoxBody(HDC hdc, RECT client, int footerHeight);
 
 #endif

@@ -11,9 +11,14 @@ char TDIV[2] = {'\xF7', 0};                 // sign of M÷; "/" from InitInterfa
 
 HWND hmCtrls[8];                            // the skinned buttons; from InitInterface
 WNDPROC fnOldFuncs[8];                      // their own procedures; from InitInterface to DeleteInterface
-int ihmcLen;                                // number of handles given to InitInterface
 HFONT ihFont;                               // the main font, owned by the application
 bool iIsXP;                                 // older-system flag given to InitInterface
+HBITMAP hBmpLine;                           // separator of the message box; from InitInterface to DeleteInterface
+BITMAP bmpLine;                             // its size
+
+namespace {
+
+int ihmcLen;                                // number of handles given to InitInterface
 HWND MainHwnd;                              // the parent window given to InitInterface
 
 HBITMAP hBmpL, hBmpR, hBmpC;                // normal pieces; from InitInterface to DeleteInterface
@@ -24,13 +29,9 @@ HBITMAP hBmpSML, hBmpSMR;                   // square ends, normal
 HBITMAP hBmpSMLh, hBmpSMRh;                 // square ends, hover
 HBITMAP hBmpSMLp, hBmpSMRp;                 // square ends, pressed
 HBITMAP hBmpSMLd, hBmpSMRd;                 // square ends, disabled
-HBITMAP hBmpLine;                           // separator of the message box
 HBITMAP hBmpEdit;                           // edit-field background
 BITMAP bmpL, bmpR, bmpC, bmpLh, bmpRh, bmpCh, bmpLp, bmpRp, bmpCp, bmpLd, bmpRd, bmpCd;  // sizes of the pieces
 BITMAP bmpSML, bmpSMR, bmpSMLh, bmpSMRh, bmpSMLp, bmpSMRp, bmpSMLd, bmpSMRd;
-BITMAP bmpLine;
-
-namespace {
 
 struct Piece {
     HBITMAP* handle;

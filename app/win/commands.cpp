@@ -1,9 +1,11 @@
+// The window's side of the commands.
 #include "commands.h"
 
 #include "controls.h"
 #include "convert.h"
-#include "memory.h"
 #include "keys.h"
+#include "memory.h"
+#include "messages.h"
 
 namespace {
 

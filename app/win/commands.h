@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 // Runs the conversion request of the number text (size counts the
 // terminator) at the precision text; overwrites a leading "-" of text.
 void StartConvert(char* text, int size, char* precision, int precisionSize, int source, int target, HWND owner);
@@ -19,9 +17,5 @@ void RunMemoryCommand(int id, HWND owner);
 
 // Shows the "M" indicator while the register is not zero.
 void ChangeM();
-
-// The skinned boxes: "Ошибка" with the given icon flags, and "О программе".
-void ShowError(HWND owner, std::string text, unsigned flags);
-void ShowAbout(HWND owner, std::string text);
 
 #endif

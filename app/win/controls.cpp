@@ -1,9 +1,12 @@
+// The main window's controls.
 #include "controls.h"
 
 #include <vector>
 
-#include "system_lists.h"
+#include "keys.h"
+#include "look.h"
 #include "state.h"
+#include "system_lists.h"
 #include "text.h"
 
 HWND hButtonTr, hButtonAbout, hMC, hMR, hMADD, hMSUB, hMMUL, hMDIV;  // buttons; for the run
@@ -14,8 +17,19 @@ HWND hmMainDesignedCtrls[8];                                        // the skinn
 
 namespace {
 
-const int W = 444;  // the window's outer size, from which the right-hand
-const int H = 199;  // controls and the button row are placed
+const int W = WndWidth;
+const int H = WndHeight;
+
+// Identifiers of the controls that are no command; the labels share one.
+enum ControlId {
+    ID_SOURCE_LIST = 3,
+    ID_TARGET_LIST = 4,
+    ID_INPUT = 5,
+    ID_OUTPUT = 6,
+    ID_LABEL = 7,
+    ID_TO_LABEL = 8,
+    ID_PRECISION = 9,
+};
 
 const DWORD BUTTON = WS_CHILD | WS_VISIBLE;
 const DWORD LIST = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS
@@ -32,25 +46,29 @@ struct Control {
     bool memoryFont;
 };
 
+const int PRECISION_LABEL_LEFT = 8, PRECISION_LABEL_WIDTH = 131, PRECISION_FIELD_LEFT = 153;
+
 // In the order of creation; the precision field's text is the precision.
 const Control CONTROLS[] = {
-    {&hButtonTr, "button", 0, BUTTON, "Перевести", W - 207, H - 66, 91, 29, 1, false},
-    {&hButtonAbout, "button", 0, BUTTON, "О программе", W - 114, H - 66, 99, 29, 2, false},
-    {&hMC, "button", 0, BUTTON, "MC", 9, H - 66, 30, 29, 10, true},
-    {&hMR, "button", 0, BUTTON, "MR", 41, H - 66, 30, 29, 11, true},
-    {&hMADD, "button", 0, BUTTON, "M ", 73, H - 66, 30, 29, 12, true},
-    {&hMSUB, "button", 0, BUTTON, "M ", 105, H - 66, 30, 29, 13, true},
-    {&hMMUL, "button", 0, BUTTON, "M ", 137, H - 66, 30, 29, 14, true},
-    {&hMDIV, "button", 0, BUTTON, "M ", 169, H - 66, 30, 29, 15, true},
-    {&hComboIn, "combobox", 0, LIST, "", 34, 10, 173, 500, 3, false},
-    {&hComboOut, "combobox", 0, LIST, "", W - 188, 10, 173, 500, 4, false},
-    {&hEditIn, "edit", WS_EX_CLIENTEDGE, FIELD, "", 34, 42, 173, 40, 5, false},
-    {&hEditOut, "edit", WS_EX_CLIENTEDGE, FIELD | ES_READONLY, "0", W - 188, 42, 173, 40, 6, false},
-    {&hEditT, "edit", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, nullptr, 153, 91, 54, 22, 9, false},
-    {&hStaticFrom, "static", 0, LABEL, "Из:", 8, 14, 20, 20, 7, false},
-    {&hStaticTo, "static", 0, LABEL, "в:", W - 211, 14, 20, 20, 8, false},
-    {&hStaticT, "static", 0, LABEL, "Точность вычислений:", 8, 93, 131, 20, 7, false},
-    {&hStaticM, "static", 0, WS_CHILD | SS_CENTER, "M", W - 211, 44, 20, 20, 7, false},
+    {&hButtonTr, "button", 0, BUTTON, "Перевести", W - 207, H - 66, 91, 29, CMD_CONVERT, false},
+    {&hButtonAbout, "button", 0, BUTTON, "О программе", W - 114, H - 66, 99, 29, CMD_ABOUT, false},
+    {&hMC, "button", 0, BUTTON, "MC", 9, H - 66, 30, 29, CMD_MC, true},
+    {&hMR, "button", 0, BUTTON, "MR", 41, H - 66, 30, 29, CMD_MR, true},
+    {&hMADD, "button", 0, BUTTON, "M ", 73, H - 66, 30, 29, CMD_MADD, true},
+    {&hMSUB, "button", 0, BUTTON, "M ", 105, H - 66, 30, 29, CMD_MSUB, true},
+    {&hMMUL, "button", 0, BUTTON, "M ", 137, H - 66, 30, 29, CMD_MMUL, true},
+    {&hMDIV, "button", 0, BUTTON, "M ", 169, H - 66, 30, 29, CMD_MDIV, true},
+    {&hComboIn, "combobox", 0, LIST, "", 34, 10, 173, 500, ID_SOURCE_LIST, false},
+    {&hComboOut, "combobox", 0, LIST, "", W - 188, 10, 173, 500, ID_TARGET_LIST, false},
+    {&hEditIn, "edit", WS_EX_CLIENTEDGE, FIELD, "", 34, 42, 173, 40, ID_INPUT, false},
+    {&hEditOut, "edit", WS_EX_CLIENTEDGE, FIELD | ES_READONLY, "0", W - 188, 42, 173, 40, ID_OUTPUT, false},
+    {&hEditT, "edit", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, nullptr, PRECISION_FIELD_LEFT, 91, 54,
+     22, ID_PRECISION, false},
+    {&hStaticFrom, "static", 0, LABEL, "Из:", 8, 14, 20, 20, ID_LABEL, false},
+    {&hStaticTo, "static", 0, LABEL, "в:", W - 211, 14, 20, 20, ID_TO_LABEL, false},
+    {&hStaticT, "static", 0, LABEL, "Точность вычислений:", PRECISION_LABEL_LEFT, 93, PRECISION_LABEL_WIDTH, 20,
+     ID_LABEL, false},
+    {&hStaticM, "static", 0, WS_CHILD | SS_CENTER, "M", W - 211, 44, 20, 20, ID_LABEL, false},
 };
 
 void FillList(HWND list, const std::vector<std::string>& items, int selected)
@@ -112,4 +130,33 @@ std::string ListItemText(HWND list, int index)
 int SelectedSystem(HWND list)
 {
     return SystemOfItem(ListItemText(list, static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0))));
+}
+
+void MeasureListItem(MEASUREITEMSTRUCT* item)
+{
+    if (item->CtlType == ODT_COMBOBOX)
+        item->itemHeight = item->itemID == static_cast<UINT>(-1) ? LIST_FIELD_HEIGHT : LIST_ITEM_HEIGHT;
+}
+
+void DrawListItem(const DRAWITEMSTRUCT* item)
+{
+    if (item->CtlType != ODT_COMBOBOX)
+        return;
+    HDC hdc = item->hDC;
+    SetBkMode(hdc, TRANSPARENT);
+    const bool selected = (item->itemState & ODS_SELECTED) != 0;
+    const COLORREF oldText = SetTextColor(hdc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    COLORREF background = GetSysColor(COLOR_WINDOW);
+    if (selected)
+        background = clrTextHover;
+    else if ((item->itemID & 1) && !(item->itemState & ODS_COMBOBOXEDIT))
+        background = clrListStripe;
+    SetBkColor(hdc, background);
+    TEXTMETRICA metrics;
+    GetTextMetricsA(hdc, &metrics);
+    const int y = (item->rcItem.top + item->rcItem.bottom - metrics.tmHeight) / 2;
+    const std::string text = ListItemText(item->hwndItem, static_cast<int>(item->itemID));
+    ExtTextOutA(hdc, LIST_TEXT_LEFT, y, ETO_OPAQUE | ETO_CLIPPED, &item->rcItem, text.c_str(),
+                static_cast<UINT>(text.size()), nullptr);
+    SetTextColor(hdc, oldText);
 }

@@ -1,10 +1,14 @@
-// The main window's controls, made once at start-up.
+// The main window's size and its seventeen controls, made once at start-up,
+// with the owner-drawn items of its two lists.
 #ifndef KALVORIX_APP_WIN_CONTROLS_H
 #define KALVORIX_APP_WIN_CONTROLS_H
 
 #include <windows.h>
 
 #include <string>
+
+constexpr int WndWidth = 444;   // outer size of the main window; the right-hand
+constexpr int WndHeight = 199;  // controls and the button row are placed from it
 
 extern HWND hButtonTr, hButtonAbout, hMC, hMR, hMADD, hMSUB, hMMUL, hMDIV;
 extern HWND hComboIn, hComboOut, hEditIn, hEditOut, hEditT;
@@ -21,7 +25,12 @@ std::string WindowText(HWND control);
 // The text of item index of a list ("" for none).
 std::string ListItemText(HWND list, int index);
 
-// The system chosen in a list: -1 Roman, else the base.
+// The system chosen in a list: ROMAN, else the base.
 int SelectedSystem(HWND list);
+
+// WM_MEASUREITEM and WM_DRAWITEM of the lists: the hover green behind the
+// selection, every second row of the drop-down striped.
+void MeasureListItem(MEASUREITEMSTRUCT* item);
+void DrawListItem(const DRAWITEMSTRUCT* item);
 
 #endif

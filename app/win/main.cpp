@@ -1,28 +1,25 @@
-// The entry point and the main window: start-up, the message loop with the
-// program's keys, and a window procedure that only dispatches.
+// The entry point: start-up, and the message loop with the program's keys.
 #include <windows.h>
 #include <commctrl.h>
 
-#include "commands.h"
 #include "controls.h"
-#include "convert.h"
-#include "keys.h"
 #include "help.h"
+#include "keys.h"
+#include "messages.h"
 #include "settings.h"
 #include "skin.h"
-#include "state.h"
 #include "texts.h"
+#include "window.h"
 
-const char szClassName[] = "Kalvor";  // window class of the main window
-const int WndWidth = 444;             // outer size of the main window
-const int WndHeight = 199;
-bool IsXP;                            // Windows of major version 5 or lower; from start-up
-HFONT hFont;                          // main font; from start-up to the exit sequence
-HFONT hFontM;                         // font of the memory buttons (ANSI, for × and ÷)
-HBRUSH hBrushStatic;                  // window and label background; from start-up to the exit sequence
+// The key table is written without <windows.h>; these are the codes it means.
+static_assert(KEY_RETURN == VK_RETURN && KEY_ESCAPE == VK_ESCAPE && KEY_END == VK_END && KEY_HOME == VK_HOME
+                  && KEY_INSERT == VK_INSERT && KEY_DELETE == VK_DELETE && KEY_MULTIPLY == VK_MULTIPLY
+                  && KEY_ADD == VK_ADD && KEY_SUBTRACT == VK_SUBTRACT && KEY_DIVIDE == VK_DIVIDE,
+              "the program's keys are the Windows virtual keys");
 
 namespace {
 
+const char szClassName[] = "Kalvor";  // window class of the main window
 const char START_FAILURE[] = "Ошибка инициализации программы!";
 
 HFONT MakeFont(BYTE charset)
@@ -52,91 +49,6 @@ bool ReadOsGeneration()
     return true;
 }
 
-void OnCommand(HWND hwnd, int id)
-{
-    switch (id) {
-    case CMD_CONVERT: {
-        std::string number = RemoveSpaces(WindowText(hEditIn));
-        std::string precision = WindowText(hEditT);
-        StartConvert(&number[0], static_cast<int>(number.size()) + 1, &precision[0],
-                     static_cast<int>(precision.size()) + 1, SelectedSystem(hComboIn), SelectedSystem(hComboOut), hwnd);
-        break;
-    }
-    case CMD_ABOUT:
-        ShowAbout(hwnd, AboutText());
-        break;
-    case CMD_MR:
-        ReadMemory(SelectedSystem(hComboOut), hwnd);
-        break;
-    case CMD_MC:
-    case CMD_MADD:
-    case CMD_MSUB:
-    case CMD_MMUL:
-    case CMD_MDIV:
-        RunMemoryCommand(id, hwnd);
-        break;
-    }
-}
-
-void OnMeasureItem(MEASUREITEMSTRUCT* item)
-{
-    if (item->CtlType == ODT_COMBOBOX)
-        item->itemHeight = item->itemID == static_cast<UINT>(-1) ? 17 : 19;
-}
-
-// List items: the hover green behind the selection, every second row of
-// the drop-down striped.
-void OnDrawItem(DRAWITEMSTRUCT* item)
-{
-    if (item->CtlType != ODT_COMBOBOX)
-        return;
-    HDC hdc = item->hDC;
-    SetBkMode(hdc, TRANSPARENT);
-    const bool selected = (item->itemState & ODS_SELECTED) != 0;
-    const COLORREF oldText = SetTextColor(hdc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    COLORREF background = GetSysColor(COLOR_WINDOW);
-    if (selected)
-        background = clrTextHover;
-    else if ((item->itemID & 1) && !(item->itemState & ODS_COMBOBOXEDIT))
-        background = 0xF0F0F0;
-    SetBkColor(hdc, background);
-    TEXTMETRICA metrics;
-    GetTextMetricsA(hdc, &metrics);
-    const int y = (item->rcItem.top + item->rcItem.bottom - metrics.tmHeight) / 2;
-    const std::string text = ListItemText(item->hwndItem, static_cast<int>(item->itemID));
-    ExtTextOutA(hdc, 6, y, ETO_OPAQUE | ETO_CLIPPED, &item->rcItem, text.c_str(), static_cast<UINT>(text.size()),
-                nullptr);
-    SetTextColor(hdc, oldText);
-}
-
-// The separator above the button row.
-void OnPaint(HWND hwnd)
-{
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    RECT line = {9, WndHeight - 76, WndWidth - 15, WndHeight - 75};
-    DrawEdge(hdc, &line, IsXP ? EDGE_ETCHED : EDGE_SUNKEN, BF_BOTTOM);
-    EndPaint(hwnd, &ps);
-}
-
-LRESULT OnCtlColorStatic(HDC hdc, HWND control)
-{
-    SetBkMode(hdc, TRANSPARENT);
-    if (control == hStaticM)
-        SetTextColor(hdc, clrOrange);
-    return reinterpret_cast<LRESULT>(hBrushStatic);
-}
-
-void OnDestroy()
-{
-    Saver();
-    DeleteObject(hFont);
-    DeleteObject(hFontM);
-    DeleteInterface();
-    DeleteObject(hBrushStatic);
-    PostQuitMessage(0);
-}
-
 // The program's keys act before translation, in any of its windows.
 bool HandleKey(HWND window, const MSG& msg)
 {
@@ -159,34 +71,6 @@ bool HandleKey(HWND window, const MSG& msg)
 }
 
 }  // namespace
-
-LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_COMMAND:
-        OnCommand(hwnd, LOWORD(wParam));
-        return 0;
-    case WM_MEASUREITEM:
-        OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-        return 0;
-    case WM_DRAWITEM:
-        OnDrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-        return 0;
-    case WM_PAINT:
-        OnPaint(hwnd);
-        return 0;
-    case WM_CTLCOLORSTATIC:
-        return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_ACTIVATE:
-        SetFocus(hEditIn);
-        return 0;
-    case WM_DESTROY:
-        OnDestroy();
-        return 0;
-    default:
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-}
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {

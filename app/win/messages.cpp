@@ -1,4 +1,6 @@
-#include "commands.h"
+// The message boxes of the program, shown by the skin.
+#include "messages.h"
+
 #include "skin.h"
 
 void ShowError(HWND owner, std::string text, unsigned flags)
