@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "keys.h"
+#include "layout.h"
 #include "look.h"
 #include "state.h"
 #include "system_lists.h"
@@ -78,6 +79,32 @@ void FillList(HWND list, const std::vector<std::string>& items, int selected)
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
+// Width of the label's text in its font.
+int TextWidth(HWND label, HFONT font)
+{
+    const std::string text = WindowText(label);
+    HDC hdc = GetDC(label);
+    HGDIOBJ old = SelectObject(hdc, font);
+    SIZE extent = {};
+    GetTextExtentPoint32A(hdc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(hdc, old);
+    ReleaseDC(label, hdc);
+    return extent.cx;
+}
+
+// A font wider than the system's own Tahoma (Wine's) would wrap the precision
+// label's text and cut its second line: widen the label up to the field.
+void FitPrecisionLabel(HFONT font)
+{
+    const int width = FittedLabelWidth(TextWidth(hStaticT, font), PRECISION_LABEL_WIDTH,
+                                       PRECISION_FIELD_LEFT - PRECISION_LABEL_LEFT);
+    if (width == PRECISION_LABEL_WIDTH)
+        return;
+    SetWindowPos(hStaticT, nullptr, 0, 0, width, 20, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A static repaints only the strip a resize uncovers: the wrapped text would stay.
+    InvalidateRect(hStaticT, nullptr, TRUE);
+}
+
 }  // namespace
 
 bool CreateControls(HWND window, HINSTANCE instance, HFONT font, HFONT memoryFont)
@@ -104,6 +131,7 @@ bool CreateControls(HWND window, HINSTANCE instance, HFONT font, HFONT memoryFon
     for (const Control& c : CONTROLS)
         if (c.memoryFont)
             SendMessageA(*c.handle, WM_SETFONT, reinterpret_cast<WPARAM>(memoryFont), TRUE);
+    FitPrecisionLabel(font);
     return true;
 }
 
