@@ -113,6 +113,40 @@ void CheckBox(const Box& box, const char* caption, const std::string& text, cons
     EXPECT_EQ(box.buttonRect.bottom - box.buttonRect.top, plain.cy + 2);
 }
 
+// The precision label shows its text on one line: as wide as the text is in
+// the window's font here (Wine's Tahoma is wider than Windows'), up to the field.
+void CheckPrecisionLabel(const Program& p)
+{
+    const std::string text = "Точность вычислений:";
+    HWND label = nullptr;
+    for (HWND child : Children(p.main))
+        if (TextOf(child) == text)
+            label = child;
+    if (!EXPECT(label != nullptr))
+        return;
+    LOGFONTA tahoma = {};
+    tahoma.lfHeight = -12;
+    tahoma.lfCharSet = DEFAULT_CHARSET;
+    tahoma.lfQuality = PROOF_QUALITY;
+    lstrcpyA(tahoma.lfFaceName, "Tahoma");
+    HFONT font = CreateFontIndirectA(&tahoma);
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, font);
+    SIZE extent = {};
+    GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    RECT rect;
+    GetWindowRect(label, &rect);
+    const int width = rect.right - rect.left;
+    g_context = " [label " + std::to_string(width) + " px, text " + std::to_string(extent.cx) + " px]";
+    EXPECT(width >= 131 && width <= 145);
+    EXPECT(width >= extent.cx || width == 145);
+    EXPECT(width == 131 || width == extent.cx || width == 145);
+    g_context.clear();
+}
+
 void FreshStart()
 {
     Program p;
@@ -138,6 +172,7 @@ void FreshStart()
     EXPECT_EQ(outer.right - outer.left, 444);
     EXPECT_EQ(outer.bottom - outer.top, 199);
     EXPECT_EQ(p.children, 17);
+    CheckPrecisionLabel(p);
     EXPECT_EQ(p.Close(), 0);
 }
 
