@@ -114,6 +114,23 @@ bool MayReplaceSettings()
     return true;
 }
 
+// The record in place of the old one: the file is cut and written again.
+void WriteInPlace(const std::string& content)
+{
+    std::FILE* file = std::fopen(SETTINGS_FILE, "w");
+    if (file == nullptr)
+        return;
+    std::fwrite(content.data(), 1, content.size(), file);
+    std::fclose(file);
+}
+
+// Whether anything at all stands under the temporary file's name.
+bool TemporaryNameTaken()
+{
+    std::error_code error;
+    return std::filesystem::symlink_status(SETTINGS_TEMP, error).type() != std::filesystem::file_type::not_found;
+}
+
 }  // namespace
 
 // Only the first record decides: a bad first record gives PREC_DEFAULT whatever follows,
@@ -134,15 +151,21 @@ int Loader()
 }
 
 // The record goes to a temporary file first and then replaces the old one, so a
-// write that fails half-way never leaves a damaged or empty settings file.
+// write that fails half-way never leaves a damaged or empty settings file. In a
+// folder where no file may be made but the settings file may be written (a
+// shared or installed folder), it is written in place instead.
 int Saver()
 {
     if (!MayReplaceSettings())
         return 0;
     const std::string content = SETTINGS_KEY + NumToStr(iFT);
     std::FILE* file = std::fopen(SETTINGS_TEMP, "w");
-    if (file == nullptr)
+    if (file == nullptr) {
+        // Something of that name (a directory, say) is not the folder refusing.
+        if (!TemporaryNameTaken())
+            WriteInPlace(content);
         return 0;
+    }
     bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
     // A full disk shows only when the buffer goes out, and some C libraries
     // report that from fflush but not from fclose: ask both, and check the

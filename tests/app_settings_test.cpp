@@ -14,6 +14,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -262,10 +263,43 @@ TEST_F(SettingsFile, SaverOnAReadOnlyFileOrDirectory)
     fs::permissions(INI, fs::perms::owner_all);
     WriteBytes(INI, "PREC 9");
     fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-    const bool writable = access(".", W_OK) == 0;  // true for a privileged user
     iFT = 6;
     Saver();
-    EXPECT_EQ(ReadBytes(INI), writable ? "PREC 6" : "PREC 9") << "read-only directory";
+    EXPECT_EQ(ReadBytes(INI), "PREC 6") << "read-only directory, writable file";
+    EXPECT_TRUE(Strays().empty());
+}
+
+// A folder where no file may be made, with a settings file anyone may write:
+// the record is written in place. Root may make files anywhere, so there the
+// saving runs in a child process as the unprivileged user "nobody".
+TEST_F(SettingsFile, SaverWritesInPlaceWhereNoFileMayBeMade)
+{
+    WriteBytes(INI, "PREC 1000");
+    fs::permissions(INI, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read
+                             | fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
+                              | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    iFT = 6;
+    if (geteuid() != 0) {
+        Saver();
+    } else {
+        const uid_t NOBODY = 65534;
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            const bool unprivileged = setgid(NOBODY) == 0 && setuid(NOBODY) == 0 && access(".", W_OK) != 0;
+            if (unprivileged)
+                Saver();
+            _exit(unprivileged ? 0 : 3);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        if (WEXITSTATUS(status) == 3)
+            GTEST_SKIP() << "cannot run as an unprivileged user here";
+        ASSERT_EQ(WEXITSTATUS(status), 0);
+    }
+    EXPECT_EQ(ReadBytes(INI), "PREC 6");
     EXPECT_TRUE(Strays().empty());
 }
 
