@@ -63,6 +63,17 @@ TEST_F(MemoryTest, Recall)
     }
 }
 
+// The precision field is bounded to the largest precision: 0.1 has no end
+// in base 2 (0.0 and then 0011 again and again), so the digits show the cap.
+TEST_F(MemoryTest, RecallDigitsStopAtTheLargestPrecision)
+{
+    std::string expansion = "0";
+    while (expansion.size() < 1000)
+        expansion += "0011";
+    SetRegister("0.1", 4);
+    EXPECT_EQ(Recall(2, "1001"), "out:0." + expansion.substr(0, 1000) + " buf:0.1000");
+}
+
 TEST_F(MemoryTest, RightAfterStart)
 {
     EXPECT_EQ(Recall(2), "out:0 buf:0.0000");

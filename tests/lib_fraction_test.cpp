@@ -60,6 +60,14 @@ TEST_F(Fraction, ToDecimal)
     }
 }
 
+// Two terms whose limbs sum to exactly 10^9 must carry. Random operands
+// reach such a sum about once in 10^9 additions, so the case is named.
+TEST_F(Fraction, ToDecimalCarriesALimbOfExactlyTheBase)
+{
+    SetPrec(12);
+    EXPECT_EQ(bfConvertToDec("0.0872B020C7", 16).print(), "0.033000000000");
+}
+
 TEST_F(Fraction, FromDecimal)
 {
     EXPECT_EQ(bfConvertFromDec(bdouble("0.5"), 2, 4), "0.1000");
