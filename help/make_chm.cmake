@@ -3,19 +3,13 @@
 # charset declaration and the program's version filled in), then chmcmd
 # compiles the project. A character that Windows-1251 lacks, or a link to a
 # file missing from the project, fails the build.
-#   cmake -DSOURCE_DIR=help -DSTAGE=dir -DOUTPUT=help.chm -DVERSION_HEADER=app/version.h
+#   cmake -DSOURCE_DIR=help -DSTAGE=dir -DOUTPUT=help.chm -DVERSION=1.3.9
 #         -DCHMCMD=chmcmd -DICONV=iconv -DFILES="a;b;..." -P make_chm.cmake
-foreach(var SOURCE_DIR STAGE OUTPUT VERSION_HEADER CHMCMD ICONV FILES)
+foreach(var SOURCE_DIR STAGE OUTPUT VERSION CHMCMD ICONV FILES)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "make_chm.cmake: ${var} is not set")
   endif()
 endforeach()
-
-file(STRINGS "${VERSION_HEADER}" version_line REGEX "#define KALVORIX_VERSION_TEXT ")
-string(REGEX REPLACE ".*\"([^\"]*)\".*" "\\1" version "${version_line}")
-if(version STREQUAL "")
-  message(FATAL_ERROR "make_chm.cmake: no KALVORIX_VERSION_TEXT in ${VERSION_HEADER}")
-endif()
 
 file(REMOVE_RECURSE "${STAGE}")
 file(MAKE_DIRECTORY "${STAGE}")
@@ -27,7 +21,7 @@ foreach(name IN LISTS FILES)
   endif()
   file(READ "${source}" text)
   string(REPLACE "charset=utf-8" "charset=windows-1251" text "${text}")
-  string(REPLACE "@KALVORIX_VERSION@" "${version}" text "${text}")
+  string(REPLACE "@KALVORIX_VERSION@" "${VERSION}" text "${text}")
   file(WRITE "${STAGE}/${name}.utf8" "${text}")
   execute_process(COMMAND "${ICONV}" -f UTF-8 -t CP1251 "${STAGE}/${name}.utf8"
     OUTPUT_FILE "${STAGE}/${name}" ERROR_VARIABLE error RESULT_VARIABLE status)

@@ -3,6 +3,7 @@
 # KERNEL32/USER32 functions that appeared after Windows XP (the list is not
 # complete; it catches what mingw's runtimes and libstdc++ tend to pull in).
 # Usage: tools/win/check-imports.sh prog.exe   (exit 1 on a problem)
+# KALVORIX_OBJDUMP names the objdump that reads PE files (CMake passes its own).
 set -euo pipefail
 
 exe=${1:?usage: check-imports.sh prog.exe}
@@ -22,7 +23,7 @@ GetLocaleInfoEx LCMapStringEx CompareStringEx GetUserDefaultLocaleName
 GetErrorMode GetThreadId SetProcessDPIAware ChangeWindowMessageFilter
 ChangeWindowMessageFilterEx SetProcessDpiAwarenessContext GetDpiForWindow'
 
-dump=$(i686-w64-mingw32-objdump -p "$exe")
+dump=$("${KALVORIX_OBJDUMP:-i686-w64-mingw32-objdump}" -p "$exe")
 status=0
 for dll in $(printf '%s\n' "$dump" | sed -n 's/^\tDLL Name: //p' | tr '[:lower:]' '[:upper:]'); do
   case " $allowed " in

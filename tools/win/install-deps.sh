@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building the Windows program and testing it under Wine needs,
-# on Debian 12. Idempotent: installs only what is missing; a no-op otherwise.
-# Needs root (or sudo). Usage: tools/win/install-deps.sh
+# on Debian 12, and makes the system ready for it: packages, the ru_RU.UTF-8
+# locale, and where needed the binfmt registration of qemu for i386 programs.
+# The one script that changes the system; tools/win/wine-env.sh only uses it.
+# Idempotent: does only what is missing. Needs root (or sudo).
+# Usage: tools/win/install-deps.sh
 set -euo pipefail
 
 export DEBIAN_FRONTEND=noninteractive
@@ -41,7 +44,7 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 # Where the kernel won't run i386 programs (some VMs have no IA-32 emulation),
-# 32-bit Wine runs under qemu-user (wine-env.sh registers it with binfmt_misc).
+# 32-bit Wine runs under qemu-user, registered with binfmt_misc below.
 # qemu older than 8 lacks MAP_FIXED_NOREPLACE and Wine hangs reserving its
 # address space, so on bookworm it comes from bookworm-backports. wine64 adds
 # a native wineserver, which every window message goes through.
@@ -52,7 +55,15 @@ if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
     src=()
     if [ "$VERSION_CODENAME" = bookworm ]; then
       if ! apt-cache policy | grep -q 'bookworm-backports/main'; then
-        printf '%s\n' 'Types: deb' 'URIs: http://deb.debian.org/debian' \
+        # Backports from the very Debian archive this machine already uses.
+        mirror=$(apt-get indextargets --format '$(REPO_URI)' "Codename: $VERSION_CODENAME" \
+          'Origin: Debian' 'Label: Debian' 2>/dev/null | head -n 1)
+        if [ -z "$mirror" ]; then
+          echo "install-deps: no Debian $VERSION_CODENAME source is configured for apt;" \
+            "add one, or install qemu-user 8 or newer by hand" >&2
+          exit 1
+        fi
+        printf '%s\n' 'Types: deb' "URIs: $mirror" \
           'Suites: bookworm-backports' 'Components: main' \
           'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
           $SUDO tee /etc/apt/sources.list.d/bookworm-backports.sources >/dev/null
@@ -64,6 +75,14 @@ if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
     $SUDO apt-get install -y -q --no-install-recommends "${src[@]}" qemu-user
     $SUDO apt-get install -y -q --no-install-recommends wine64
   fi
+  # The registration is lost at reboot: made again whenever it is missing.
+  bm=/proc/sys/fs/binfmt_misc
+  qemu=$(command -v qemu-i386 || command -v qemu-i386-static)
+  [ -e $bm/register ] || $SUDO mount -t binfmt_misc binfmt_misc $bm
+  [ -e $bm/kalvorix-i386 ] ||
+    printf '%s' ':kalvorix-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:'"$qemu"':F' |
+      $SUDO tee $bm/register >/dev/null
+  /lib/ld-linux.so.2 --version >/dev/null 2>&1 || { echo "install-deps: i386 programs still don't run" >&2; exit 1; }
 fi
 [ "${#missing[@]}" -gt 0 ] || echo "install-deps: all present"
 

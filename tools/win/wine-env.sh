@@ -6,7 +6,8 @@
 #            kalvorix_wine_stop          (wineserver -k, and Xvfb if started here;
 #                                         also run from an EXIT trap set here)
 # Settings:  KALVORIX_WINE_DESKTOP=800x600 (virtual desktop and Xvfb size)
-# Needs root the first time on a machine (locale, binfmt); see install-deps.sh.
+# Changes nothing on the system: what it needs is installed and set up by
+# tools/win/install-deps.sh, which it names when something is missing.
 
 kalvorix_wine_setup() {
   local build=${1:?usage: source wine-env.sh BUILD_DIR}
@@ -20,23 +21,22 @@ kalvorix_wine_setup() {
   # Wine picks the ANSI code page from the Unix locale: ru_RU gives 1251.
   # An ungenerated locale silently falls back to C, i.e. code page 1252.
   if ! locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; then
-    sed -i 's/^# *\(ru_RU\.UTF-8 UTF-8\)/\1/' /etc/locale.gen &&
-      { grep -qx 'ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' >>/etc/locale.gen; } &&
-      locale-gen >/dev/null || { echo "wine-env: cannot generate ru_RU.UTF-8 (root?)" >&2; return 1; }
+    echo "wine-env: the ru_RU.UTF-8 locale is not generated: run tools/win/install-deps.sh" >&2
+    return 1
   fi
   export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
 
-  # Some kernels (VMs without IA-32 emulation) refuse i386 ELF files, and all
-  # of 32-bit Wine is i386: then hand them to qemu-user through binfmt_misc.
-  # The registration is lost at reboot, so it is checked on every source.
+  # All of 32-bit Wine is i386; where the kernel refuses i386 programs,
+  # install-deps.sh registers qemu for them (again after a reboot).
   if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-    local bm=/proc/sys/fs/binfmt_misc qemu
-    qemu=$(command -v qemu-i386 || command -v qemu-i386-static) ||
-      { echo "wine-env: i386 programs don't run and qemu-i386 is missing: run install-deps.sh" >&2; return 1; }
-    [ -e $bm/register ] || mount -t binfmt_misc binfmt_misc $bm || return
-    [ -e $bm/kalvorix-i386 ] || printf '%s' ':kalvorix-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:'"$qemu"':F' >$bm/register || return
-    /lib/ld-linux.so.2 --version >/dev/null 2>&1 || { echo "wine-env: i386 programs still don't run" >&2; return 1; }
+    echo "wine-env: i386 programs don't run here: run tools/win/install-deps.sh" >&2
+    return 1
   fi
+  local tool
+  for tool in wine wineserver Xvfb xwininfo; do
+    command -v "$tool" >/dev/null 2>&1 ||
+      { echo "wine-env: $tool is missing: run tools/win/install-deps.sh" >&2; return 1; }
+  done
 
   # A private X server when there is no display; its size matches the desktop.
   if [ -z "${DISPLAY:-}" ]; then
