@@ -4,12 +4,13 @@
 # so; the language Russian; contents, index, links and anchors that lead
 # somewhere; the program's messages quoted exactly as app/ builds them; and
 # the key texts of each topic.
-# Usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT   (exit 1 on a fault)
+# Usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT VERSION   (exit 1 on a fault)
 set -uo pipefail
 
-chm=${1:?usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT}
-stage=${2:?usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT}
-root=${3:?usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT}
+chm=${1:?usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT VERSION}
+stage=${2:?usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT VERSION}
+root=${3:?usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT VERSION}
+version=${4:?usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT VERSION}
 command -v extract_chmLib >/dev/null || { echo "check_chm: needs extract_chmLib (Debian package libchm-bin)"; exit 1; }
 
 faults=0
@@ -101,7 +102,6 @@ while IFS= read -r line; do
     [ -n "$line" ] || continue
     has messages.html "$line" || fault "messages.html does not quote the message line \"$line\""
 done <<<"$messages"
-version=$(sed -n 's/^#define KALVORIX_VERSION_TEXT "\(.*\)"/\1/p' "$root/app/version.h")
 has messages.html "<pre>Kalvorix $version для Windows " || fault "messages.html does not quote the About box of version $version"
 
 # Key texts of each topic, and the contents' names for them.

@@ -1,7 +1,8 @@
 # Builds help.chm: every source of the project is copied into STAGE, the text
-# files turned from UTF-8 into the Windows-1251 that HTML Help reads (their
-# charset declaration and the program's version filled in), then chmcmd
-# compiles the project. A character that Windows-1251 lacks, or a link to a
+# files turned from UTF-8 into the Windows-1251 that HTML Help reads (the
+# program's version filled in), then chmcmd compiles the project. A page's
+# source is its body from its <h1>: the head, whose title is that heading,
+# and the document's frame are put around it here, the same for every page. A character that Windows-1251 lacks, or a link to a
 # file missing from the project, fails the build.
 #   cmake -DSOURCE_DIR=help -DSTAGE=dir -DOUTPUT=help.chm -DVERSION=1.3.9
 #         -DCHMCMD=chmcmd -DICONV=iconv -DFILES="a;b;..." -P make_chm.cmake
@@ -20,6 +21,22 @@ foreach(name IN LISTS FILES)
     continue()
   endif()
   file(READ "${source}" text)
+  if(name MATCHES "\\.html$")
+    if(NOT text MATCHES "^<h1>([^<]*)</h1>")
+      message(FATAL_ERROR "help/${name} does not begin with its <h1> heading")
+    endif()
+    set(text "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">
+<html lang=\"ru\">
+<head>
+<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">
+<title>${CMAKE_MATCH_1}</title>
+<link rel=\"stylesheet\" type=\"text/css\" href=\"style.css\">
+</head>
+<body>
+${text}</body>
+</html>
+")
+  endif()
   string(REPLACE "charset=utf-8" "charset=windows-1251" text "${text}")
   string(REPLACE "@KALVORIX_VERSION@" "${VERSION}" text "${text}")
   file(WRITE "${STAGE}/${name}.utf8" "${text}")
