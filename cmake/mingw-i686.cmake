@@ -37,7 +37,8 @@ set(CMAKE_RC_FLAGS_INIT "-D_WIN32_WINNT=0x0501 -DWINVER=0x0501")
 # Fully static: the .exe imports only system DLLs (no libgcc/libstdc++ DLLs).
 # XP refuses a PE whose header asks for a newer OS than 5.1: pin it there
 # rather than rely on the linker's default (4.0 today).
-set(_kalvorix_link "-static -static-libgcc -static-libstdc++ -Wl,--major-os-version,5,--minor-os-version,1,--major-subsystem-version,5,--minor-subsystem-version,1")
+# No link time stamp in the header: two builds of one commit give the same bytes.
+set(_kalvorix_link "-static -static-libgcc -static-libstdc++ -Wl,--major-os-version,5,--minor-os-version,1,--major-subsystem-version,5,--minor-subsystem-version,1 -Wl,--no-insert-timestamp")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "${_kalvorix_link}")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "${_kalvorix_link}")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "${_kalvorix_link}")

@@ -5,7 +5,8 @@
 # and the document's frame are put around it here, the same for every page. A character that Windows-1251 lacks, or a link to a
 # file missing from the project, fails the build.
 #   cmake -DSOURCE_DIR=help -DSTAGE=dir -DOUTPUT=help.chm -DVERSION=1.3.9
-#         -DCHMCMD=chmcmd -DICONV=iconv -DFILES="a;b;..." -P make_chm.cmake
+#         -DCHMCMD=chmcmd -DICONV=iconv -DFILES="a;b;..." [-DPYTHON=python3 -DSOURCE_DATE=seconds]
+#         -P make_chm.cmake
 foreach(var SOURCE_DIR STAGE OUTPUT VERSION CHMCMD ICONV FILES)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "make_chm.cmake: ${var} is not set")
@@ -49,10 +50,19 @@ ${text}</body>
   file(REMOVE "${STAGE}/${name}.utf8")
 endforeach()
 
+# chmcmd's two time stamps become the source's date, so that every build of
+# one commit gives the same file.
 execute_process(COMMAND "${CHMCMD}" --html-scan kalvorix.hhp
   WORKING_DIRECTORY "${STAGE}" OUTPUT_VARIABLE log ERROR_VARIABLE log RESULT_VARIABLE status)
 # chmcmd reports a missing file as a warning and still succeeds.
 if(NOT status EQUAL 0 OR log MATCHES "(Warning|Error)" OR NOT EXISTS "${STAGE}/help.chm")
   message(FATAL_ERROR "chmcmd failed on help/kalvorix.hhp:\n${log}")
+endif()
+if(PYTHON)
+  execute_process(COMMAND "${PYTHON}" "${SOURCE_DIR}/fix_chm_time.py" "${STAGE}/help.chm" "${SOURCE_DATE}"
+    RESULT_VARIABLE status ERROR_VARIABLE error)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "fix_chm_time.py failed on help.chm: ${error}")
+  endif()
 endif()
 file(RENAME "${STAGE}/help.chm" "${OUTPUT}")

@@ -9,6 +9,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
 need_packages cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev python3 bc \
+    groff-base man-db faketime unzip \
     fp-utils libchm-bin || exit 1
 
 passed=0
