@@ -3,6 +3,7 @@
 
 #include "systems.h"
 #include "text.h"
+#include "version.h"
 
 #include <cctype>
 
@@ -50,6 +51,8 @@ bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, s
             options.json = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "-f" || arg == "-t" || arg == "-p") {
             if (k + 1 == args.size()) {
                 error = "option " + arg + " needs an argument";
@@ -86,6 +89,7 @@ const char* UsageText()
            "  --json        print one JSON object per number:\n"
            "                {\"input\", \"result\", \"decimal\", \"error\"}\n"
            "  -h, --help    print this help and exit\n"
+           "  --version     print the version and exit\n"
            "  --            take every later argument as a NUMBER\n"
            "\n"
            "SYS is a base from 2 to 16, or roman (numerals 1 to 3999).\n"
@@ -95,4 +99,9 @@ const char* UsageText()
            "\n"
            "Exit status: 0 if every NUMBER was converted, 1 if any was refused,\n"
            "2 for a usage error.\n";
+}
+
+std::string VersionText()
+{
+    return std::string("kalvorix-cli ") + KALVORIX_VERSION_TEXT + "\n";
 }

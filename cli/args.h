@@ -14,6 +14,7 @@ struct CliOptions {
     std::string precision = NumToStr(PREC_DEFAULT);  // the precision field's text, as given
     bool json = false;
     bool help = false;
+    bool version = false;
     std::vector<std::string> numbers;  // as given; none: read standard input
 };
 
@@ -27,5 +28,8 @@ bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, s
 
 // The help text, English, ending with a line break.
 const char* UsageText();
+
+// "kalvorix-cli" and the program's version, ending with a line break.
+std::string VersionText();
 
 #endif

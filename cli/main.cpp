@@ -39,6 +39,10 @@ int Run(const std::vector<std::string>& args)
         std::cout << UsageText();
         return 0;
     }
+    if (options.version) {
+        std::cout << VersionText();
+        return 0;
+    }
     bool allConverted = true;
     if (!options.numbers.empty()) {
         for (const std::string& number : options.numbers)

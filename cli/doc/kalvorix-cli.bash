@@ -1,0 +1,21 @@
+# bash completion of kalvorix-cli: its options, and after -f and -t the names
+# of the numeral systems.
+_kalvorix_cli()
+{
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+    local systems="2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 roman"
+    COMPREPLY=()
+    case $prev in
+        -f) mapfile -t COMPREPLY < <(compgen -W "$systems" -- "$cur"); return ;;
+        -t) mapfile -t COMPREPLY < <(compgen -W "$systems all" -- "$cur"); return ;;
+        -p) return ;;  # a precision, 1 to 1000
+    esac
+    local i
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        [ "${COMP_WORDS[i]}" = -- ] && return  # the rest are numbers
+    done
+    if [[ $cur == -* ]]; then
+        mapfile -t COMPREPLY < <(compgen -W "-f -t -p --json --steps --help --version --" -- "$cur")
+    fi
+}
+complete -F _kalvorix_cli kalvorix-cli

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The files kalvorix-cli is installed with, checked as a user meets them:
+#   cli_files.sh install BUILD_DIR VERSION   cmake --install puts the program, its
+#                                            manual page and its completion under a prefix
+#   cli_files.sh manual MANUAL_PAGE          the page formats without a warning
+#   cli_files.sh completion SCRIPT           options and system names complete
+set -uo pipefail
+faults=0
+fault() { echo "cli_files: $*"; faults=$((faults + 1)); }
+
+case ${1:-} in
+install)
+    build=${2:?} version=${3:?}
+    root=$(mktemp -d)
+    trap 'rm -rf "$root"' EXIT
+    DESTDIR=$root cmake --install "$build" --prefix /usr/local >/dev/null || fault "cmake --install failed"
+    for f in bin/kalvorix-cli share/man/man1/kalvorix-cli.1 share/bash-completion/completions/kalvorix-cli; do
+        [ -f "$root/usr/local/$f" ] || fault "$f is not installed"
+    done
+    [ -x "$root/usr/local/bin/kalvorix-cli" ] || fault "bin/kalvorix-cli is not executable"
+    shown=$("$root/usr/local/bin/kalvorix-cli" --version)
+    [ "$shown" = "kalvorix-cli $version" ] || fault "the installed program says '$shown'"
+    grep -q "Kalvorix $version" "$root/usr/local/share/man/man1/kalvorix-cli.1" || fault "the page names no version $version"
+    ;;
+manual)
+    page=${2:?}
+    warnings=$(groff -k -ww -Tutf8 -man -z "$page" 2>&1) || fault "groff fails on $page"
+    [ -z "$warnings" ] || fault "groff warns: $warnings"
+    if locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; then
+        warnings=$(LC_ALL=ru_RU.UTF-8 man --warnings -l "$page" 2>&1 >/dev/null)
+        [ -z "$warnings" ] || fault "man warns: $warnings"
+        LC_ALL=ru_RU.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q 'перевод чисел между системами счисления' ||
+            fault "the page does not read in Russian"
+    fi
+    ;;
+completion)
+    script=${2:?}
+    # complete WORD...: what completing the last word offers, one line.
+    complete_words() {
+        (
+            source "$script"
+            COMP_WORDS=("$@")
+            COMP_CWORD=$(($# - 1))
+            _kalvorix_cli
+            echo "${COMPREPLY[*]}"
+        )
+    }
+    [ "$(complete_words kalvorix-cli -t '')" = "2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 roman all" ] ||
+        fault "-t offers '$(complete_words kalvorix-cli -t '')'"
+    [ "$(complete_words kalvorix-cli -f r)" = "roman" ] || fault "-f r offers '$(complete_words kalvorix-cli -f r)'"
+    [ "$(complete_words kalvorix-cli -f a)" = "" ] || fault "-f offers all, which is no source system"
+    [ "$(complete_words kalvorix-cli --j)" = "--json" ] || fault "--j offers '$(complete_words kalvorix-cli --j)'"
+    [ "$(complete_words kalvorix-cli --ver)" = "--version" ] || fault "--ver does not complete"
+    [ "$(complete_words kalvorix-cli -- --j)" = "" ] || fault "after -- an option is offered"
+    [ "$(complete_words kalvorix-cli -p '')" = "" ] || fault "a precision is offered something"
+    ;;
+*)
+    echo "usage: cli_files.sh install|manual|completion ..."
+    exit 2
+    ;;
+esac
+[ "$faults" -eq 0 ]
