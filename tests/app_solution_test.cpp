@@ -1,0 +1,430 @@
+// The worked solution: the textbook cases, MR, the longest request, the
+// state left alone, and a property test over random requests of every pair
+// of systems against the conversion command and a brute-force long division.
+#include "solution.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app_state_fixture.h"
+#include "convert.h"
+#include "exactness.h"
+#include "fraction.h"
+#include "fractionsteps.h"
+#include "groupsteps.h"
+#include "memory.h"
+#include "roman.h"
+#include "state.h"
+#include "steptext.h"
+#include "validate.h"
+#include "wholesteps.h"
+
+namespace {
+
+const int R = -1;
+const char DIGIT_CHARS[] = "0123456789ABCDEF";
+
+class SolutionTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetAppState(); }
+};
+
+Solution Solve(const std::string& number, const std::string& precision, int source, int target)
+{
+    return SolveCommand(ConversionCommand(number, precision, source, target));
+}
+
+std::vector<std::string> LinesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t at = 0;
+    for (size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
+        lines.push_back(text.substr(at, end - at));
+    return lines;
+}
+
+bool HasLine(const Solution& solution, const std::string& line)
+{
+    for (const std::string& own : LinesOf(solution.text))
+        if (own == line)
+            return true;
+    return false;
+}
+
+TEST_F(SolutionTest, TheWorkedExample)
+{
+    const Solution s = Solve("11.625", "4", 10, 2);
+    EXPECT_EQ(s.text,
+              "Перевод числа 11.625 из 10-ной системы в 2-ную систему, точность 4.\n"
+              "\n"
+              "Целая часть 11: делим на 2, пока частное не станет нулём.\n"
+              "  11 : 2 = 5, остаток 1\n"
+              "   5 : 2 = 2, остаток 1\n"
+              "   2 : 2 = 1, остаток 0\n"
+              "   1 : 2 = 0, остаток 1\n"
+              "Остатки от последнего к первому: 1011\n"
+              "\n"
+              "Дробная часть 0.625: умножаем на 2, целая часть произведения — очередная цифра.\n"
+              "  0.625 · 2 = 1.25 — цифра 1\n"
+              "  0.25  · 2 = 0.5  — цифра 0\n"
+              "  0.5   · 2 = 1    — цифра 1\n"
+              "Дробь кончилась: 0.101\n"
+              "\n"
+              "Ответ: 11.625 (10) = 1011.101 (2). Результат точный.\n");
+    EXPECT_TRUE(s.solved);
+    EXPECT_EQ(s.result, "1011.101");
+    EXPECT_TRUE(s.exact);
+    EXPECT_EQ(s.exactValue, "1011.101");
+}
+
+struct TextbookRow {
+    const char* number;
+    const char* precision;
+    int source, target;
+    const char* result;
+    bool exact;
+    const char* exactValue;
+    std::vector<std::string> lines;  // each a whole line of the solution
+};
+
+TEST_F(SolutionTest, TextbookCases)
+{
+    const TextbookRow rows[] = {
+        {"255", "4", 10, 16, "FF", true, "FF",
+         {"  255 : 16 = 15, остаток 15 (F)", "   15 : 16 = 0,  остаток 15 (F)", "Остатки от последнего к первому: FF"}},
+        {"0.1", "8", 10, 2, "0.00011001", false, "0.0(0011)",
+         {"Получено 8 цифр — столько задаёт точность: 0.00011001",
+          "Ответ: 0.1 (10) = 0.00011001 (2). Результат обрезан до 8 цифр после точки, не округлён; точное значение: "
+          "0.0(0011) (2)."}},
+        {"0.2", "4", 3, 10, "0.6666", false, "0.(6)",
+         {"  0.2 (3) = 2·3^(-1) = 2/3", "  2/3 · 10 = 6 2/3 — цифра 6"}},
+        {"0.1", "4", 3, 9, "0.3", true, "0.3", {"  1/3 · 9 = 3 — цифра 3", "Дробь кончилась: 0.3"}},
+        {"0.1", "6", 7, 2, "0.001001", false, "0.(001)", {"  4/7 · 2 = 1 1/7 — цифра 1"}},
+        {"1994", "4", 10, R, "MCMXCIV", true, "MCMXCIV",
+         {"  1994 = 1000 + 900 + 90 + 4 = M + CM + XC + IV", "Ответ: 1994 (10) = MCMXCIV. Результат точный."}},
+        {"VV", "4", R, R, "VV", true, "VV",
+         {"  VV = V + V = 5 + 5 = 10",
+          "Запись VV нестандартная, но программа её принимает; стандартная запись числа 10 — X."}},
+        {"IXI", "4", R, 2, "1010", true, "1010",
+         {"  IXI = IX + I = 9 + 1 = 10",
+          "Запись IXI нестандартная, но программа её принимает; стандартная запись числа 10 — X."}},
+        {"MCMXCIX", "4", R, 16, "7CF", true, "7CF",
+         {"  MCMXCIX = M + CM + XC + IX = 1000 + 900 + 90 + 9 = 1999", "     7 : 16 = 0,   остаток 7"}},
+        {"1011", "4", 2, R, "XI", true, "XI",
+         {"  1011 (2) = 1·2^3 + 0·2^2 + 1·2^1 + 1·2^0 = 8 + 0 + 2 + 1 = 11", "  11 = 10 + 1 = X + I"}},
+        {"0.A", "4", 16, 10, "0.625", true, "0.625", {"  0.A (16) = 10·16^(-1) = 5/8 = 0.625"}},
+        {"0.001", "2", 2, 10, "0.12", false, "0.125",
+         {"Точность 2: цифры после 2-й отбрасываются, без округления: 0.12"}},
+        {"FF.8", "4", 16, 2, "11111111.1", true, "11111111.1", {"  F — 1111", "  8 — 1000"}},
+        {"-1011.101", "6", 2, 8, "-13.5", true, "-13.5",
+         {"Число отрицательное: знак «минус» переходит в ответ, переводится число без знака.", "  001 — 1",
+          "  101 — 5"}},
+        {"7.4", "4", 8, 16, "7.8", true, "7.8", {"  4 — 100", "  0111 — 7", "  1000 — 8"}},
+        {"0.12345", "4", 10, 10, "0.1234", false, "0.12345",
+         {"Точность 4: цифры после 4-й отбрасываются, без округления: 0.1234"}},
+        {"0.1", "3", 10, 2, "0", false, "0.0(0011)", {"Нули в конце дроби не пишутся."}},
+        {"0", "4", 10, R, "", true, "",
+         {"Нуля в римской системе нет: ответ — пустая строка.",
+          "Ответ: 0 (10) = пустая строка (поле ответа пусто). Результат точный."}},
+        {"-", "4", 10, 2, "-0", true, "-0", {"Число равно нулю, а нуль в любой системе — 0."}},
+        {",5", "4", 10, 3, "0.1111", false, "0.(1)", {"Целая часть равна 0.", "  0.5 · 3 = 1.5 — цифра 1"}},
+    };
+    for (const TextbookRow& row : rows) {
+        SCOPED_TRACE(std::string(row.number) + " [" + row.precision + "] " + std::to_string(row.source) + "->"
+                     + std::to_string(row.target));
+        const Solution s = Solve(row.number, row.precision, row.source, row.target);
+        EXPECT_TRUE(s.solved);
+        EXPECT_EQ(s.result, row.result);
+        EXPECT_EQ(s.exact, row.exact);
+        EXPECT_TRUE(s.exactWritten);
+        EXPECT_EQ(s.exactValue, row.exactValue);
+        for (const std::string& line : row.lines)
+            EXPECT_TRUE(HasLine(s, line)) << "missing: " << line << "\n" << s.text;
+    }
+}
+
+// The register made as a user makes it, then MR, then the solution of that MR.
+Solution SolveRecall(const std::string& value, int target, const std::string& field)
+{
+    iFT = 4;
+    MemoryClear();
+    strM_BUF = value;
+    MemoryAdd();
+    if (MemoryRecall(target, field).kind != Outcome::OUTPUT)
+        return Solution();
+    return SolveCommand(RecallCommand(target, field));
+}
+
+TEST_F(SolutionTest, Recall)
+{
+    const Solution hex = SolveRecall("255.5", 16, "4");
+    EXPECT_EQ(hex.result, "FF.8");
+    EXPECT_TRUE(hex.exact);
+    EXPECT_TRUE(HasLine(hex, "MR, вызов регистра памяти: число 255.5 записывается из 10-ной системы в 16-ную систему, "
+                             "точность 4."));
+    EXPECT_TRUE(HasLine(hex, "  0.5 · 16 = 8 — цифра 8"));
+
+    const Solution roman = SolveRecall("12.75", R, "4");
+    EXPECT_EQ(roman.result, "XII");
+    EXPECT_FALSE(roman.exact);
+    EXPECT_FALSE(roman.exactWritten);
+    EXPECT_TRUE(HasLine(roman, "  12 = 10 + 2 = X + II"));
+
+    const Solution negative = SolveRecall("-10", 2, "4");
+    EXPECT_EQ(negative.result, "-1010");
+    EXPECT_TRUE(HasLine(negative, "Ответ: -10 (10) = -1010 (2). Результат точный."));
+
+    const Solution cut = SolveRecall("0.1", 2, "5");
+    EXPECT_EQ(cut.result, "0.00011");
+    EXPECT_FALSE(cut.exact);
+    EXPECT_EQ(cut.exactValue, "0.0(0011)");
+
+    const Solution whole = SolveRecall("255.5", 16, "");
+    EXPECT_EQ(whole.result, "FF");
+    EXPECT_TRUE(HasLine(whole, "Точность 0: дробная часть отбрасывается."));
+    EXPECT_EQ(whole.exactValue, "FF.8");
+}
+
+TEST_F(SolutionTest, LeavesTheStateAsItWas)
+{
+    iFT = 7;
+    SetPrec(7);
+    strM_BUF = "12";
+    MemoryAdd();
+    strM_BUF = "5.25";
+    const std::string registerText = bM_REGISTER.print();
+    const SolvedCommand commands[] = {
+        ConversionCommand("0.1", "1000", 3, 16), ConversionCommand("4000", "4", 10, R),
+        ConversionCommand("MMXXIV", "2", R, 2), RecallCommand(R, "4"), RecallCommand(16, "900"),
+    };
+    for (const SolvedCommand& command : commands) {
+        SolveCommand(command);
+        EXPECT_EQ(iFT, 7);
+        EXPECT_EQ(DoubleSize, 7);
+        EXPECT_EQ(strM_BUF, "5.25");
+        EXPECT_EQ(bM_REGISTER.print(), registerText);
+        EXPECT_EQ(iM_REGISTER_PREC, 7);
+    }
+}
+
+TEST_F(SolutionTest, NothingToSolve)
+{
+    const Solution none = SolveCommand(SolvedCommand());
+    EXPECT_EQ(none.text, "Решение появится, когда число будет переведено.\n");
+    EXPECT_FALSE(none.solved);
+    SolvedCommand garbage;
+    garbage.kind = SolvedCommand::RECALL;
+    const SolvedCommand commands[] = {
+        ConversionCommand("4000", "4", 10, R), ConversionCommand("12", "", 10, 2), ConversionCommand("", "4", 10, 2),
+        ConversionCommand("1", "4", 10, 99), ConversionCommand("1", "4", -7, 2), ConversionCommand("XIZ", "4", R, 2),
+        ConversionCommand(std::string(100000, '\xFF'), "4", 16, 2),
+    };
+    for (const SolvedCommand& command : commands) {
+        const Solution s = SolveCommand(command);
+        EXPECT_FALSE(s.solved);
+        EXPECT_EQ(s.text, "Решения нет: команда не вывела число.\n");
+    }
+    for (const char* text : {"", "-", "1.2.3", "1e5", "0." , "12", "0.1234567"}) {
+        garbage.number = text;
+        const Solution s = SolveCommand(garbage);
+        EXPECT_EQ(s.solved, std::string(text) == "-" || std::string(text) == "12" || std::string(text) == "0.1234567")
+            << text;
+    }
+    garbage.number = "0." + std::string(PREC_MAX + 1, '1');
+    EXPECT_FALSE(SolveCommand(garbage).solved);
+    garbage.number = "-5";
+    garbage.target = R;
+    EXPECT_FALSE(SolveCommand(garbage).solved) << "MR refuses a negative register to Roman";
+}
+
+// No line holds a run of more than LONG_NUMBER digits: every long number was shortened.
+size_t LongestDigitRun(const std::string& text)
+{
+    size_t longest = 0, run = 0;
+    for (char ch : text) {
+        run = (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+TEST_F(SolutionTest, TheLongestRequestIsShortened)
+{
+    std::mt19937 rng(7);
+    std::string number(32767, '0');
+    for (char& ch : number)
+        ch = DIGIT_CHARS[rng() % 15];
+    number[0] = 'E';
+    number[16383] = '.';
+    number.back() = '1';  // 16,383 fraction digits whose value shares no prime with 15
+    const Solution s = Solve(number, "1000", 15, 11);
+    ASSERT_TRUE(s.solved);
+    EXPECT_EQ(s.result, ConvertRequest(number, "1000", 15, 11).text);
+    EXPECT_LE(LongestDigitRun(s.text), LONG_NUMBER);
+    const std::vector<std::string> lines = LinesOf(s.text);
+    int cut = 0;
+    for (const std::string& line : lines)
+        cut += line.rfind("  … пропущено строк: ", 0) == 0;
+    EXPECT_EQ(cut, 3) << "the expansion, the division and the multiplication table";
+    EXPECT_LT(lines.size(), 60u);
+    EXPECT_TRUE(HasLine(s, "Перевод числа " + Shortened(number) + " из 15-ной системы в 11-ную систему, точность 1000."));
+    const std::string answer = lines.back();
+    EXPECT_EQ(answer.rfind("Ответ: " + Shortened(number) + " (15) = " + Shortened(s.result) + " (11). ", 0), 0u)
+        << answer;
+    EXPECT_NE(answer.find("периодическая дробь, до периода 0 цифр, в периоде 2·3^16382·5^16382 цифр"),
+              std::string::npos)
+        << answer;
+    EXPECT_FALSE(s.exactWritten);
+}
+
+// ---- the property test ------------------------------------------------------
+
+// value in base, in the test's own long division.
+std::string Written(uint64_t value, int base)
+{
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), DIGIT_CHARS[value % static_cast<uint64_t>(base)]);
+        value /= static_cast<uint64_t>(base);
+    } while (value != 0);
+    return digits;
+}
+
+uint64_t ValueOf(const std::string& digits, int base)
+{
+    uint64_t value = 0;
+    for (char ch : digits)
+        value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(ch <= '9' ? ch - '0' : ch - 'A' + 10);
+    return value;
+}
+
+// The fraction num/den in base, by long division: the digits before the
+// period and, in parentheses, the period; and whether count digits end it.
+struct BruteFraction {
+    std::string digits;
+    bool endsWithin;
+};
+
+BruteFraction Expand(uint64_t num, uint64_t den, int base, uint64_t count)
+{
+    std::map<uint64_t, size_t> seen;
+    std::string digits;
+    uint64_t r = num;
+    while (r != 0 && seen.find(r) == seen.end()) {
+        seen[r] = digits.size();
+        r *= static_cast<uint64_t>(base);
+        digits += DIGIT_CHARS[r / den];
+        r %= den;
+    }
+    const bool ends = r == 0;
+    if (!ends)
+        digits = digits.substr(0, seen[r]) + "(" + digits.substr(seen[r]) + ")";
+    return {digits, ends && digits.size() <= count};
+}
+
+struct Request {
+    std::string number;
+    std::string precision;
+    int source, target;
+};
+
+// A valid request of source to target: a Roman numeral (standard or not) or
+// a positional number, signed and fractional where the target allows.
+Request RandomRequest(std::mt19937& rng, int source, int target)
+{
+    static const char* const unusual[] = {"VV", "IXI", "LL", "DD", "XCX", "CMC", "IVI", "VIV"};
+    Request request{"", std::to_string(1 + rng() % 12), source, target};
+    if (source == R) {
+        request.number = rng() % 4 == 0 ? unusual[rng() % 8] : ArabToRoman(static_cast<unsigned short>(1 + rng() % 3999));
+        return request;
+    }
+    if (target == R) {
+        request.number = (rng() % 5 == 0 ? "0" : "") + Written(rng() % 4000, source);
+        return request;
+    }
+    std::string whole(rng() % 9, '0'), fraction(rng() % 2 == 0 ? 0 : 1 + rng() % 4, '0');
+    for (char& ch : whole)
+        ch = DIGIT_CHARS[rng() % static_cast<unsigned>(source)];
+    for (char& ch : fraction)
+        ch = DIGIT_CHARS[rng() % static_cast<unsigned>(source)];
+    if (whole.empty() && fraction.empty())
+        whole = "0";
+    request.number = (rng() % 4 == 0 ? "-" : "") + whole + (fraction.empty() ? "" : (rng() % 3 ? "." : ",") + fraction);
+    return request;
+}
+
+void CheckRequest(const Request& q)
+{
+    ResetAppState();
+    const Outcome outcome = ConvertRequest(q.number, q.precision, q.source, q.target);
+    ASSERT_EQ(outcome.kind, Outcome::OUTPUT) << outcome.text;
+    ResetAppState();
+    const Solution s = Solve(q.number, q.precision, q.source, q.target);
+    ASSERT_TRUE(s.solved);
+    EXPECT_EQ(s.result, outcome.text);
+    const std::vector<std::string> lines = LinesOf(s.text);
+    ASSERT_FALSE(lines.empty());
+    const std::string stated = outcome.text.empty() ? " = пустая строка" : " = " + Shortened(outcome.text) + Mark(q.target) + ". ";
+    EXPECT_NE(lines.back().find(stated), std::string::npos) << lines.back();
+
+    if (q.source == R || q.target == R) {
+        EXPECT_TRUE(s.exact);
+        EXPECT_EQ(s.exactValue, outcome.text);
+        return;
+    }
+    std::string digits = q.number;
+    const NumberParts parts = SplitNumber(digits);
+    const std::string fraction = parts.hasSeparator ? digits.substr(parts.separator + 1) : "";
+    const std::string whole = parts.hasSeparator ? digits.substr(0, parts.separator) : digits;
+    const int p = std::stoi(q.precision);
+    uint64_t den = 1;
+    for (size_t k = 0; k < fraction.size(); ++k)
+        den *= static_cast<uint64_t>(q.source);
+    const BruteFraction brute = Expand(ValueOf(fraction, q.source), den, q.target, static_cast<uint64_t>(p));
+    const std::string resultWhole = outcome.text.substr(0, outcome.text.find('.'));
+    EXPECT_EQ(s.exact, brute.digits.empty() || brute.endsWithin);
+    const size_t written = brute.digits.size() - (brute.digits.find('(') == std::string::npos ? 0 : 2);
+    EXPECT_EQ(s.exactWritten, written <= LONGEST_EXACT);
+    if (written <= LONGEST_EXACT) {
+        EXPECT_EQ(s.exactValue, brute.digits.empty() ? resultWhole : resultWhole + "." + brute.digits);
+    }
+
+    // The tables' own arithmetic leads to the digits of the result.
+    const std::string wholeDigits = Written(ValueOf(whole, q.source), q.target);
+    const std::vector<DivisionRow> division =
+        DivisionRows(std::to_string(ValueOf(whole, q.source)), q.target, wholeDigits.size());
+    const std::vector<uint64_t> shown = ShownRows(wholeDigits.size());
+    for (size_t k = 0; k < division.size(); ++k)
+        EXPECT_EQ(DIGIT_CHARS[division[k].remainder], wholeDigits[wholeDigits.size() - 1 - shown[k]]);
+    EXPECT_EQ(resultWhole, (parts.negative ? "-" : "") + wholeDigits);
+    const std::vector<MultiplicationRow> rows = MultiplicationRows(FractionOf(fraction, q.source), q.target,
+                                                                   static_cast<uint64_t>(p));
+    const std::string cut = ConvertFraction(fraction, q.source, q.target, p).substr(2);
+    const std::vector<uint64_t> shownDigits = ShownRows(static_cast<uint64_t>(p));
+    for (size_t k = 0; k < rows.size(); ++k)
+        EXPECT_EQ(DIGIT_CHARS[rows[k].digit], cut[shownDigits[k]]);
+    if (GroupingApplies(q.source, q.target)) {
+        EXPECT_EQ(GroupDigits(whole, fraction, q.source, q.target).whole, wholeDigits);
+    }
+}
+
+TEST(SolutionProperty, RandomRequestsOfEverySystemPair)
+{
+    std::mt19937 rng(20240612);
+    std::vector<int> systems = {R};
+    for (int base = 2; base <= 16; ++base)
+        systems.push_back(base);
+    for (int source : systems)
+        for (int target : systems)
+            for (int trial = 0; trial < 20; ++trial) {
+                const Request q = RandomRequest(rng, source, target);
+                SCOPED_TRACE(q.number + " [" + q.precision + "] " + std::to_string(source) + "->" + std::to_string(target));
+                CheckRequest(q);
+            }
+}
+
+}  // namespace
