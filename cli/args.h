@@ -10,6 +10,7 @@ struct CliOptions {
     int target = 2;               // numeral system of the results
     std::string precision = "4";  // the precision field's text, as given
     bool json = false;
+    bool steps = false;           // print each result's worked solution
     bool help = false;
     std::vector<std::string> numbers;  // as given; none: read standard input
 };
