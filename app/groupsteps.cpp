@@ -14,13 +14,10 @@ namespace {
 // log2 of a base that is a power of two, else 0.
 int BitsOf(int base)
 {
-    switch (base) {
-    case 2: return 1;
-    case 4: return 2;
-    case 8: return 3;
-    case 16: return 4;
-    default: return 0;
-    }
+    int bits = 1;
+    while (bits < 4 && (1 << bits) < base)
+        ++bits;
+    return (1 << bits) == base ? bits : 0;
 }
 
 std::string BitsOfDigit(char digit, int base)

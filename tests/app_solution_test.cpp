@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app_state_fixture.h"
+#include "test_digits.h"
 #include "convert.h"
 #include "exactness.h"
 #include "fractionsteps.h"
@@ -237,11 +238,8 @@ size_t LongestDigitRun(const std::string& text)
 
 TEST_F(SolutionTest, TheLongestRequestIsShortened)
 {
-    std::mt19937 rng(7);
-    std::string number(32767, '0');
-    for (char& ch : number)
-        ch = DIGIT_CHARS[rng() % 15];
-    number[0] = 'E';
+    std::mt19937_64 rng(7);
+    std::string number = testdigits::RandomDigits(rng, 32767, 15);
     number[16383] = '.';
     number.back() = '1';  // 16,383 fraction digits whose value shares no prime with 15
     const Solution s = Solve(number, "1000", 15, 11);
@@ -317,7 +315,7 @@ struct Request {
 
 // A valid request of source to target: a Roman numeral (standard or not) or
 // a positional number, signed and fractional where the target allows.
-Request RandomRequest(std::mt19937& rng, int source, int target)
+Request RandomRequest(std::mt19937_64& rng, int source, int target)
 {
     static const char* const unusual[] = {"VV", "IXI", "LL", "DD", "XCX", "CMC", "IVI", "VIV"};
     Request request{"", std::to_string(1 + rng() % 12), source, target};
@@ -329,11 +327,9 @@ Request RandomRequest(std::mt19937& rng, int source, int target)
         request.number = (rng() % 5 == 0 ? "0" : "") + Written(rng() % 4000, source);
         return request;
     }
-    std::string whole(rng() % 9, '0'), fraction(rng() % 2 == 0 ? 0 : 1 + rng() % 4, '0');
-    for (char& ch : whole)
-        ch = DIGIT_CHARS[rng() % static_cast<unsigned>(source)];
-    for (char& ch : fraction)
-        ch = DIGIT_CHARS[rng() % static_cast<unsigned>(source)];
+    // Leading zeros in front of the whole part, trailing ones behind the fraction.
+    std::string whole = std::string(rng() % 2, '0') + testdigits::RandomDigits(rng, rng() % 8, source);
+    const std::string fraction = rng() % 2 ? "" : testdigits::RandomDigits(rng, 1 + rng() % 3, source) + std::string(rng() % 2, '0');
     if (whole.empty() && fraction.empty())
         whole = "0";
     request.number = (rng() % 4 == 0 ? "-" : "") + whole + (fraction.empty() ? "" : (rng() % 3 ? "." : ",") + fraction);
@@ -394,7 +390,7 @@ void CheckRequest(const Request& q)
 
 TEST(SolutionProperty, RandomRequestsOfEverySystemPair)
 {
-    std::mt19937 rng(20240612);
+    std::mt19937_64 rng(20240612);
     std::vector<int> systems = {R};
     for (int base = 2; base <= 16; ++base)
         systems.push_back(base);

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_digits.h"
+
 #include <random>
 #include <string>
 #include <vector>
@@ -22,11 +24,8 @@ const char DIGIT_CHARS[] = "0123456789ABCDEF";
 
 TEST(Steps, DivisionRowsFarDownLeadToTheDigits)
 {
-    std::mt19937 rng(3);
-    std::string decimal(32767, '0');
-    for (char& ch : decimal)
-        ch = DIGIT_CHARS[rng() % 10];
-    decimal[0] = '9';
+    std::mt19937_64 rng(3);
+    const std::string decimal = testdigits::RandomDigits(rng, 32767);
     for (int base : {2, 3, 11, 16}) {
         SCOPED_TRACE(base);
         const std::string digits = Converter(decimal, 10).Convert(base);
@@ -58,12 +57,9 @@ TEST(Steps, ExpansionTermsAgainstTheLibrary)
 
 TEST(Steps, MultiplicationRowsFarDownLeadToTheDigits)
 {
-    std::mt19937 rng(5);
+    std::mt19937_64 rng(5);
     for (int base : {3, 10, 15}) {
-        std::string digits(3000, '0');
-        for (char& ch : digits)
-            ch = DIGIT_CHARS[rng() % static_cast<unsigned>(base)];
-        digits.back() = '1';
+        const std::string digits = testdigits::RandomDigits(rng, 3000, base) + "1";
         const Fraction fraction = FractionOf(digits, base);
         for (int target : {2, 7, 10, 16}) {
             SCOPED_TRACE(std::to_string(base) + "->" + std::to_string(target));
@@ -104,17 +100,14 @@ TEST(Steps, RomanPartsAndPlaces)
 
 TEST(Steps, GroupingAgainstTheConversions)
 {
-    std::mt19937 rng(9);
+    std::mt19937_64 rng(9);
     for (int from : {2, 4, 8, 16})
         for (int to : {2, 4, 8, 16}) {
             if (from == to)
                 continue;
             for (int trial = 0; trial < 20; ++trial) {
-                std::string whole(rng() % 12, '0'), fraction(rng() % 9, '0');
-                for (char& ch : whole)
-                    ch = DIGIT_CHARS[rng() % static_cast<unsigned>(from)];
-                for (char& ch : fraction)
-                    ch = DIGIT_CHARS[rng() % static_cast<unsigned>(from)];
+                const std::string whole = testdigits::RandomDigits(rng, rng() % 12, from);
+                const std::string fraction = "0" + testdigits::RandomDigits(rng, rng() % 8, from);
                 SCOPED_TRACE(whole + "." + fraction + " " + std::to_string(from) + "->" + std::to_string(to));
                 const Grouped grouped = GroupDigits(whole, fraction, from, to);
                 EXPECT_EQ(grouped.whole, Converter(whole, from).Convert(to));
