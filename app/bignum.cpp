@@ -61,6 +61,32 @@ Limbs Difference(const Limbs& a, const Limbs& b)
     return result;
 }
 
+// Each cross product once, then all of them doubled and the squares of the
+// limbs added: half the products of a general multiplication.
+Limbs Square(const Limbs& x)
+{
+    const size_t n = x.size();
+    Limbs r(2 * n, 0);
+    for (size_t i = 0; i < n; ++i) {
+        uint64_t carry = 0;
+        for (size_t k = i + 1; k < n; ++k) {
+            const uint64_t t = r[i + k] + static_cast<uint64_t>(x[i]) * x[k] + carry;
+            r[i + k] = static_cast<uint32_t>(t % limbs::BASE);
+            carry = t / limbs::BASE;
+        }
+        r[i + n] = static_cast<uint32_t>(carry);
+    }
+    uint64_t carry = 0;
+    for (size_t j = 0; j < 2 * n; ++j) {
+        const uint64_t square = static_cast<uint64_t>(x[j / 2]) * x[j / 2];
+        const uint64_t t = 2 * static_cast<uint64_t>(r[j]) + carry + (j % 2 == 0 ? square % limbs::BASE : square / limbs::BASE);
+        r[j] = static_cast<uint32_t>(t % limbs::BASE);
+        carry = t / limbs::BASE;
+    }
+    limbs::Trim(r);
+    return r;
+}
+
 // The bits of the exponent from the top: square, then multiply by base where
 // the bit is set.
 Limbs Power(uint32_t base, uint64_t exponent)
@@ -68,7 +94,7 @@ Limbs Power(uint32_t base, uint64_t exponent)
     Limbs result{1};
     for (int bit = 63; bit >= 0; --bit) {
         if (result.size() > 1 || result[0] > 1)
-            result = limbs::Mul(result, result);
+            result = Square(result);
         if ((exponent >> bit) & 1)
             limbs::MulSmallAdd(result, base, 0);
     }

@@ -25,6 +25,9 @@ Limbs FromSmall(uint64_t value);
 // a - b for a >= b.
 Limbs Difference(const Limbs& a, const Limbs& b);
 
+// x * x.
+Limbs Square(const Limbs& x);
+
 // base^exponent, by squaring.
 Limbs Power(uint32_t base, uint64_t exponent);
 

@@ -1,23 +1,28 @@
-// The worked solution put together: the command run again for its result,
-// then the steps of the path it took, each section apart, and the answer with
-// its exactness last.
+// The worked solution put together from the command and what it left: the
+// steps of the path it took, each section apart, and the answer with its
+// exactness last.
 #include "solution.h"
+
+#include <climits>
 
 #include "convert.h"
 #include "exactness.h"
 #include "fractionsteps.h"
 #include "groupsteps.h"
-#include "replay.h"
+#include "memory.h"
+#include "roman.h"
 #include "romansteps.h"
 #include "state.h"
 #include "steptext.h"
 #include "text.h"
+#include "validate.h"
 #include "wholesteps.h"
 
 namespace {
 
 const char NO_COMMAND[] = "Решение появится, когда число будет переведено.";
 const char NO_RESULT[] = "Решения нет: команда не вывела число.";
+const char PRECISION_ZERO[] = "Точность 0: дробная часть отбрасывается.";
 const char NEGATIVE[] = "Число отрицательное: знак «минус» переходит в ответ, переводится число без знака.";
 
 // A number as the steps take it: the sign apart, the whole part without
@@ -27,8 +32,7 @@ struct Number {
     std::string whole = "0";
     std::string fraction;
 
-    std::string Unsigned() const { return fraction.empty() ? whole : whole + "." + fraction; }
-    std::string Text() const { return (negative ? "-" : "") + Unsigned(); }
+    std::string Text() const { return (negative ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction); }
 };
 
 Number NumberOf(const std::string& text)
@@ -69,6 +73,7 @@ struct Positional {
     int precision;
     std::string decimalWhole;  // the whole part in decimal, as the command wrote it
     Number result;
+    std::string resultText;    // the result as the output field shows it
 };
 
 std::string AnswerLine(const std::string& from, int source, const std::string& result, int target)
@@ -87,7 +92,9 @@ std::vector<std::string> SameBaseLines(const Positional& c)
 {
     std::vector<std::string> lines = {"Основание не меняется: число пишется теми же цифрами, без нулей в начале"
                                       " целой части и в конце дроби."};
-    if (c.number.fraction.size() > static_cast<size_t>(c.precision))
+    if (c.precision == 0 && !c.number.fraction.empty())
+        lines.push_back(PRECISION_ZERO);
+    else if (c.number.fraction.size() > static_cast<size_t>(c.precision))
         lines.push_back(CutLine(c.precision)
                         + Shortened(c.number.whole + "." + c.number.fraction.substr(0, static_cast<size_t>(c.precision))));
     return lines;
@@ -98,7 +105,7 @@ std::vector<std::string> SameBaseLines(const Positional& c)
 std::vector<std::string> FractionToTarget(const Fraction& fraction, const Positional& c, const Exactness& facts)
 {
     if (c.precision == 0)
-        return {"Точность 0: дробная часть отбрасывается."};
+        return {PRECISION_ZERO};
     const Expansion& e = facts.expansion;
     const bool ended = e.finite && e.prePeriod <= static_cast<uint64_t>(c.precision);
     const uint64_t rows = ended ? e.prePeriod : static_cast<uint64_t>(c.precision);
@@ -141,104 +148,139 @@ void PositionalSteps(Writer& out, const Positional& c, Solution& solution)
     solution.exact = facts.exact;
     solution.exactWritten = facts.written;
     solution.exactValue = facts.written ? ExactValue(facts, sign + c.result.whole) : std::string();
-    out.Section({AnswerLine(c.number.Text(), c.source, solution.result, c.target) + " "
+    out.Section({AnswerLine(c.number.Text(), c.source, c.resultText, c.target) + " "
                  + ExactnessSentence(facts, sign + c.result.whole, c.target, c.precision)});
 }
 
 // A number read from a Roman numeral, then written in the target.
-void FromRoman(Writer& out, const std::string& numeral, int target, const Replayed& replayed)
+void FromRoman(Writer& out, const SolvedCommand& command)
 {
-    out.Section(RomanReading(numeral));
-    if (target != ROMAN && target != 10)
-        out.Section(DivisionLines("Число", replayed.decimal, target, replayed.result));
+    out.Section(RomanReading(command.number));
+    if (command.target != ROMAN && command.target != 10)
+        out.Section(DivisionLines("Число", command.decimal, command.target, command.result));
 }
 
-void Finish(Writer& out, Solution& solution, const std::string& from, int source, int target)
+void Finish(Writer& out, Solution& solution, const std::string& from, const SolvedCommand& command)
 {
     solution.exact = true;
     solution.exactWritten = true;
-    solution.exactValue = solution.result;
-    out.Section({AnswerLine(from, source, solution.result, target) + " Результат точный."});
+    solution.exactValue = command.result;
+    out.Section({AnswerLine(from, command.source, command.result, command.target) + " Результат точный."});
 }
 
-Solution SolveConversion(const SolvedCommand& command, const Replayed& replayed)
+Solution SolveConversion(const SolvedCommand& command)
 {
     Solution solution;
-    solution.solved = true;
-    solution.result = replayed.result;
     Writer out;
     out.Section({Header("Перевод числа " + Shortened(command.number), command.source, command.target,
-                        replayed.precision)});
+                        command.precision)});
     if (command.source == ROMAN) {
-        FromRoman(out, command.number, command.target, replayed);
-        Finish(out, solution, command.number, command.source, command.target);
+        FromRoman(out, command);
+        Finish(out, solution, command.number, command);
     } else if (command.target == ROMAN) {
         const Number number = NumberOf(command.number);
         if (command.source != 10 && number.whole != "0")
-            out.Section(ExpansionLines(number.whole, command.source, replayed.decimal));
-        out.Section(RomanWriting(StrToNum(replayed.decimal)));
-        Finish(out, solution, number.whole, command.source, command.target);
+            out.Section(ExpansionLines(number.whole, command.source, command.decimal));
+        out.Section(RomanWriting(StrToNum(command.decimal)));
+        Finish(out, solution, number.whole, command);
     } else {
         const Number number = NumberOf(command.number);
         if (number.negative)
             out.Section({NEGATIVE});
-        PositionalSteps(out, {number, command.source, command.target, replayed.precision,
-                              NumberOf(replayed.decimal).whole, NumberOf(replayed.result)},
+        PositionalSteps(out, {number, command.source, command.target, command.precision,
+                              NumberOf(command.decimal).whole, NumberOf(command.result), command.result},
                         solution);
     }
     solution.text = out.Text();
     return solution;
 }
 
-Solution SolveRecall(const SolvedCommand& command, const Replayed& replayed)
+Solution SolveRecall(const SolvedCommand& command)
 {
     Solution solution;
-    solution.solved = true;
-    solution.result = replayed.result;
-    const Number number = NumberOf(replayed.decimal);
+    const Number number = NumberOf(command.number);
     Writer out;
     out.Section({Header("MR, вызов регистра памяти: число " + Shortened(number.Text()) + " записывается", 10,
-                        command.target, replayed.precision)});
+                        command.target, command.precision)});
     if (command.target == ROMAN) {
         if (!number.fraction.empty())
             out.Section({"В римской системе дробей нет: дробная часть отбрасывается, остаётся " + number.whole + "."});
         out.Section(RomanWriting(StrToNum(number.whole)));
         if (number.fraction.empty()) {
-            Finish(out, solution, number.whole, 10, ROMAN);
+            Finish(out, solution, number.whole, command);
         } else {
-            out.Section({AnswerLine(number.Text(), 10, solution.result, ROMAN)
+            out.Section({AnswerLine(number.Text(), 10, command.result, ROMAN)
                          + " Результат неточный: дробная часть отброшена."});
         }
     } else {
         if (number.negative)
             out.Section({NEGATIVE});
-        PositionalSteps(out, {number, 10, command.target, replayed.precision, number.whole, NumberOf(replayed.result)},
+        PositionalSteps(out, {number, 10, command.target, command.precision, number.whole, NumberOf(command.result),
+                              command.result},
                         solution);
     }
     solution.text = out.Text();
     return solution;
 }
 
+// Whether text, a leading "-" aside, is a number the validation accepts for system.
+bool IsNumberOf(std::string text, int system)
+{
+    SplitNumber(text);
+    return text.size() <= static_cast<size_t>(INT_MAX) && CheckValid(text.data(), static_cast<int>(text.size()), system);
+}
+
+// What a successful command can have left: valid numbers of the systems it
+// names, a precision the program works at, Roman values up to ROMAN_MAX.
+// Anything else is turned away before a step reads it.
+bool Possible(const SolvedCommand& c)
+{
+    if (!IsSystem(c.source) || !IsSystem(c.target) || c.precision < 0 || c.precision > PREC_MAX
+        || !IsNumberOf(c.number, c.source))
+        return false;
+    std::string number = c.number;
+    const NumberParts parts = SplitNumber(number);
+    const Number value = NumberOf(c.kind == SolvedCommand::CONVERSION ? c.decimal : c.number);
+    if (c.target == ROMAN) {
+        if (value.negative || value.whole.size() > 4 || StrToNum(value.whole) > ROMAN_MAX
+            || (c.kind == SolvedCommand::CONVERSION && (parts.hasSeparator || parts.negative))
+            || !(c.result.empty() || IsNumberOf(c.result, ROMAN)))
+            return false;
+    } else if (!IsNumberOf(c.result, c.target)) {
+        return false;
+    }
+    if (c.kind == SolvedCommand::RECALL)
+        return c.source == 10 && (!parts.hasSeparator || number.size() - parts.separator - 1 <= static_cast<size_t>(PREC_MAX));
+    return c.precision >= 1 && IsNumberOf(c.decimal, 10) && (c.source != ROMAN || RomanToArab(c.number.c_str()) <= ROMAN_MAX);
+}
+
 }  // namespace
 
-SolvedCommand ConversionCommand(const std::string& number, const std::string& precision, int source, int target)
+SolvedCommand ConversionCommand(const std::string& number, int source, int target, const Outcome& outcome)
 {
     SolvedCommand command;
+    if (outcome.kind != Outcome::OUTPUT)
+        return command;
     command.kind = SolvedCommand::CONVERSION;
     command.number = number;
-    command.precision = precision;
     command.source = source;
     command.target = target;
+    command.precision = iFT;
+    command.result = outcome.text;
+    command.decimal = strM_BUF;
     return command;
 }
 
-SolvedCommand RecallCommand(int target, const std::string& precisionField)
+SolvedCommand RecallCommand(int target, const std::string& precisionField, const Outcome& outcome)
 {
     SolvedCommand command;
+    if (outcome.kind != Outcome::OUTPUT)
+        return command;
     command.kind = SolvedCommand::RECALL;
     command.number = strM_BUF;
-    command.precision = precisionField;
     command.target = target;
+    command.precision = RecallPrecision(precisionField);
+    command.result = outcome.text;
     return command;
 }
 
@@ -249,13 +291,11 @@ Solution SolveCommand(const SolvedCommand& command)
         solution.text = Joined({NO_COMMAND});
         return solution;
     }
-    const Replayed replayed = command.kind == SolvedCommand::CONVERSION
-        ? ReplayConversion(command.number, command.precision, command.source, command.target)
-        : ReplayRecall(command.number, command.target, command.precision);
-    if (!replayed.ok) {
+    if (!Possible(command)) {
         solution.text = Joined({NO_RESULT});
         return solution;
     }
-    return command.kind == SolvedCommand::CONVERSION ? SolveConversion(command, replayed)
-                                                     : SolveRecall(command, replayed);
+    solution = command.kind == SolvedCommand::CONVERSION ? SolveConversion(command) : SolveRecall(command);
+    solution.solved = true;
+    return solution;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 constexpr int ROMAN = -1;           // the Roman system's number
+constexpr int ROMAN_MAX = 3999;     // the largest Roman numeral's value
 
 constexpr size_t LONG_NUMBER = 40;  // a longer number is shortened
 constexpr size_t NUMBER_END = 15;   // characters a shortened number keeps at each end

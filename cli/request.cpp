@@ -45,7 +45,7 @@ RequestReport RunRequest(const std::string& typed, const CliOptions& options)
     report.result = outcome.text;
     report.decimal = strM_BUF;
     if (options.json || options.steps) {
-        const Solution solution = SolveCommand(ConversionCommand(number, precision, options.source, options.target));
+        const Solution solution = SolveCommand(ConversionCommand(number, options.source, options.target, outcome));
         report.solved = solution.solved;
         report.exact = solution.exact;
         report.exactWritten = solution.exactWritten;

@@ -28,7 +28,7 @@ std::string CleanNumber(const std::string& typed);
 
 // Converts typed by the options; iFT and strM_BUF carry over to the next
 // request. With --json or --steps a converted request also gets its worked
-// solution, which leaves that state alone.
+// solution.
 RequestReport RunRequest(const std::string& typed, const CliOptions& options);
 
 #endif

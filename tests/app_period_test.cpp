@@ -93,6 +93,10 @@ TEST(Bignum, AgainstKnownValuesAndWideArithmetic)
     EXPECT_EQ(bignum::ToDecimal(bignum::Power(2, 100)), "1267650600228229401496703205376");
     EXPECT_EQ(bignum::ToDecimal(bignum::Difference(bignum::Power(10, 30), bignum::FromSmall(1))), std::string(30, '9'));
     EXPECT_EQ(bignum::Remainder(bignum::Power(10, 40), 7), 4u);  // 10^6 = 1 modulo 7
+    for (uint32_t base : {3u, 999999999u}) {
+        const bignum::Limbs x = bignum::Power(base, 700);
+        EXPECT_EQ(bignum::Square(x), limbs::Mul(x, x)) << base;
+    }
     const uint64_t M = 1000000000000000000ULL;
     const uint64_t samples[] = {0, 1, 999999999, 1000000000, 123456789012345678ULL, M - 1};
     for (uint64_t a : samples)

@@ -2,6 +2,7 @@
 // program run as a user runs it. Expected messages are u8 literals, which stay
 // UTF-8 whatever the execution character set.
 #include "args.h"
+#include "convert.h"
 #include "json.h"
 #include "request.h"
 #include "solution.h"
@@ -402,7 +403,8 @@ TEST(CliProgram, JsonLines)
 // The worked solution of the window's own builder, in UTF-8.
 std::string StepsOf(const std::string& number, const std::string& precision, int source, int target)
 {
-    return Cp1251ToUtf8(SolveCommand(ConversionCommand(number, precision, source, target)).text);
+    const Outcome outcome = ConvertRequest(number, precision, source, target);
+    return Cp1251ToUtf8(SolveCommand(ConversionCommand(number, source, target, outcome)).text);
 }
 
 TEST(CliProgram, StepsAfterEachResult)
