@@ -21,10 +21,8 @@ std::string Lengths(const Expansion& expansion)
 Exactness ExactnessOf(const std::string& digits, int from, int to, const Fraction& fraction, int precision)
 {
     Exactness facts;
-    if (fraction.num.empty()) {
-        facts.digits.clear();
+    if (fraction.num.empty())
         return facts;
-    }
     facts.expansion = ExpansionOf(fraction.powers, to);
     const Expansion& e = facts.expansion;
     facts.exact = e.finite && e.prePeriod <= static_cast<uint64_t>(precision);

@@ -57,7 +57,7 @@ std::string Mark(int system);
 // A value below 16, with its digit when they differ: "12 (C)".
 std::string ValueWithDigit(uint32_t value);
 
-// "Точность 4: цифры после 4-й отбрасываются: ", before the cut number.
+// "Точность 4: цифры после 4-й отбрасываются, без округления: ", before the cut number.
 std::string CutLine(int precision);
 
 // Digits without their leading zeros, "0" when none is left.
