@@ -254,34 +254,34 @@ bool Possible(const SolvedCommand& c)
     return c.precision >= 1 && IsNumberOf(c.decimal, 10) && (c.source != ROMAN || RomanToArab(c.number.c_str()) <= ROMAN_MAX);
 }
 
-}  // namespace
-
-SolvedCommand ConversionCommand(const std::string& number, int source, int target, const Outcome& outcome)
+// A command that wrote the output field, with what it left; no command for
+// any other outcome.
+SolvedCommand Kept(SolvedCommand::Kind kind, const std::string& number, int source, int target, int precision,
+                   const Outcome& outcome)
 {
     SolvedCommand command;
     if (outcome.kind != Outcome::OUTPUT)
         return command;
-    command.kind = SolvedCommand::CONVERSION;
+    command.kind = kind;
     command.number = number;
     command.source = source;
     command.target = target;
-    command.precision = iFT;
+    command.precision = precision;
     command.result = outcome.text;
     command.decimal = strM_BUF;
     return command;
 }
 
+}  // namespace
+
+SolvedCommand ConversionCommand(const std::string& number, int source, int target, const Outcome& outcome)
+{
+    return Kept(SolvedCommand::CONVERSION, number, source, target, iFT, outcome);
+}
+
 SolvedCommand RecallCommand(int target, const std::string& precisionField, const Outcome& outcome)
 {
-    SolvedCommand command;
-    if (outcome.kind != Outcome::OUTPUT)
-        return command;
-    command.kind = SolvedCommand::RECALL;
-    command.number = strM_BUF;
-    command.target = target;
-    command.precision = RecallPrecision(precisionField);
-    command.result = outcome.text;
-    return command;
+    return Kept(SolvedCommand::RECALL, strM_BUF, 10, target, RecallPrecision(precisionField), outcome);
 }
 
 Solution SolveCommand(const SolvedCommand& command)

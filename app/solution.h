@@ -30,7 +30,7 @@ struct SolvedCommand {
     int target = 2;       // the target system
     int precision = 0;    // the fractional digits the result was cut to
     std::string result;   // what the command wrote into the output field
-    std::string decimal;  // CONVERSION: the current value it left, the result in decimal
+    std::string decimal;  // the current value it left: the result in decimal; MR's register text
 };
 
 SolvedCommand ConversionCommand(const std::string& number, int source, int target, const Outcome& outcome);
