@@ -105,9 +105,7 @@ Outcome MemoryDivide()
     return Outcome();
 }
 
-// The precision field is read as it stands, unvalidated, and bounded to the
-// precisions the program works at. A refused recall leaves the current value
-// zero, with the register's sign.
+// A refused recall leaves the current value zero, with the register's sign.
 Outcome MemoryRecall(int target, const std::string& precisionField)
 {
     if (!IsSystem(target))
@@ -115,11 +113,15 @@ Outcome MemoryRecall(int target, const std::string& precisionField)
     BeginCommand();
     std::string t = bM_REGISTER.print();
     const NumberParts parts = SplitNumber(t);
-    const int p = std::min(std::max(StrToNum(precisionField), 0), PREC_MAX);
-    Outcome outcome = Recall(t, parts, target, p);
+    Outcome outcome = Recall(t, parts, target, RecallPrecision(precisionField));
     if (parts.negative)
         strM_BUF = "-" + strM_BUF;
     return outcome;
+}
+
+int RecallPrecision(const std::string& precisionField)
+{
+    return std::min(std::max(StrToNum(precisionField), 0), PREC_MAX);
 }
 
 bool MemoryIndicatorShown()

@@ -16,6 +16,10 @@ Outcome MemoryDivide();    // M÷
 // fractional digits as the precision field's text gives.
 Outcome MemoryRecall(int target, const std::string& precisionField);
 
+// The fractional digits MR writes for the precision field's text: read as it
+// stands, unvalidated, and bounded to the precisions the program works at.
+int RecallPrecision(const std::string& precisionField);
+
 // Whether the "M" indicator shows: the register is not zero.
 bool MemoryIndicatorShown();
 

@@ -2,7 +2,7 @@
 // of up to 32,767 digits and fractions at the precision 1000 (the series that
 // bench/peers.py sets beside bc and Python), arithmetic at the precision 1000;
 // then whole conversion requests of 32,767 characters, each of which also
-// writes its number in decimal for the memory.
+// writes its number in decimal for the memory, and their worked solutions.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -12,6 +12,7 @@
 #include "convert.h"
 #include "converter.h"
 #include "fraction.h"
+#include "solution.h"
 
 namespace {
 
@@ -76,6 +77,21 @@ void Request(benchmark::State& state, const std::string& number, int source, int
     }
 }
 
+// The worked solution of one request at precision 1000, from what the
+// request left: its steps and exactness (the request itself is timed above).
+void WorkedSolution(benchmark::State& state, const std::string& number, int source, int target)
+{
+    const SolvedCommand command = ConversionCommand(number, source, target, ConvertRequest(number, "1000", source, target));
+    for (auto _ : state) {
+        Solution solution = SolveCommand(command);
+        if (!solution.solved) {
+            state.SkipWithError("the request was refused");
+            break;
+        }
+        benchmark::DoNotOptimize(solution.text);
+    }
+}
+
 // A fraction of 32,767 characters: "0." and its digits.
 std::string LongFraction(int base, unsigned seed)
 {
@@ -112,3 +128,16 @@ BENCHMARK_CAPTURE(Request, Binary32767ToBase10, RandomText(MAX_INPUT, 2, 15), 2,
 BENCHMARK_CAPTURE(Request, Base3Fraction32767ToBase16, LongFraction(3, 16), 3, 16)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Request, HexFraction32767ToBase15, LongFraction(16, 17), 16, 15)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Request, Base15Mixed32767ToBase11, LongMixed(15, 18), 15, 11)->Unit(benchmark::kMillisecond);
+
+// Worked solutions of the largest requests, which must take under 100 ms:
+// whole numbers through the expansion and the division table (each a power
+// of its base as big as the number), fractions through the multiplication
+// table or, into base 10, their decimal value, and the grouping.
+BENCHMARK_CAPTURE(WorkedSolution, Base15_32767ToBase11, RandomText(MAX_INPUT, 15, 14), 15, 11)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorkedSolution, Hex32767ToBase11, RandomText(MAX_INPUT, 16, 13), 16, 11)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorkedSolution, Decimal32767ToBase2, RandomText(MAX_INPUT, 10, 20), 10, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorkedSolution, Base15Fraction32767ToBase11, LongFraction(15, 21), 15, 11)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorkedSolution, HexFraction32767ToBase15, LongFraction(16, 17), 16, 15)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorkedSolution, HexFraction32767ToBase10, LongFraction(16, 22), 16, 10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorkedSolution, HexFraction32767ToBase2, LongFraction(16, 24), 16, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorkedSolution, Base15Mixed32767ToBase11, LongMixed(15, 18), 15, 11)->Unit(benchmark::kMillisecond);

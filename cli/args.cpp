@@ -49,6 +49,8 @@ bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, s
             optionsEnded = true;
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--steps") {
+            options.steps = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--version") {
@@ -79,7 +81,7 @@ bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, s
 
 const char* UsageText()
 {
-    return "Usage: kalvorix-cli [-f SYS] [-t SYS] [-p PRECISION] [--json] [NUMBER ...]\n"
+    return "Usage: kalvorix-cli [-f SYS] [-t SYS] [-p PRECISION] [--json] [--steps] [NUMBER ...]\n"
            "Converts each NUMBER from one numeral system to another exactly as the\n"
            "Kalvorix window does. With no NUMBER, converts each line of standard input.\n"
            "\n"
@@ -87,7 +89,10 @@ const char* UsageText()
            "  -t SYS        system to convert them to (default 2)\n"
            "  -p PRECISION  fractional digits of the results, 1 to 1000 (default 4)\n"
            "  --json        print one JSON object per number:\n"
-           "                {\"input\", \"result\", \"decimal\", \"error\"}\n"
+           "                {\"input\", \"result\", \"decimal\", \"error\", \"exact\",\n"
+           "                \"exact_value\"}, and \"steps\" with --steps\n"
+           "  --steps       print each result's worked solution (in Russian) after it,\n"
+           "                then an empty line\n"
            "  -h, --help    print this help and exit\n"
            "  --version     print the version and exit\n"
            "  --            take every later argument as a NUMBER\n"
@@ -96,6 +101,10 @@ const char* UsageText()
            "Spaces in a NUMBER are ignored and letters may be small. A NUMBER may begin\n"
            "with \"-\"; put \"--\" before one that reads as an option (-- -f).\n"
            "A refused NUMBER prints an empty line and its reason on standard error.\n"
+           "\"exact\" says whether the result is the number's exact value (a fraction\n"
+           "may be cut at the precision); \"exact_value\" is that value in the target\n"
+           "system, a period in parentheses: 0.1 to base 2 is 0.0(0011). It is null\n"
+           "for a fraction of more than 10,000 digits, and both are null when refused.\n"
            "\n"
            "Exit status: 0 if every NUMBER was converted, 1 if any was refused,\n"
            "2 for a usage error.\n";

@@ -13,6 +13,7 @@ struct CliOptions {
     int target = 2;   // numeral system of the results
     std::string precision = NumToStr(PREC_DEFAULT);  // the precision field's text, as given
     bool json = false;
+    bool steps = false;           // print each result's worked solution
     bool help = false;
     bool version = false;
     std::vector<std::string> numbers;  // as given; none: read standard input

@@ -2,6 +2,7 @@
 #include "request.h"
 
 #include "convert.h"
+#include "solution.h"
 #include "state.h"
 #include "utf8.h"
 
@@ -31,14 +32,24 @@ RequestReport RunRequest(const std::string& typed, const CliOptions& options)
 {
     RequestReport report;
     report.input = typed;
-    const Outcome outcome = ConvertRequest(CleanNumber(typed), Utf8ToAscii(options.precision, FOREIGN),
-                                           options.source, options.target);
+    const std::string number = CleanNumber(typed);
+    const std::string precision = Utf8ToAscii(options.precision, FOREIGN);
+    const Outcome outcome = ConvertRequest(number, precision, options.source, options.target);
     report.converted = outcome.kind == Outcome::OUTPUT;
-    if (report.converted) {
-        report.result = outcome.text;
-        report.decimal = strM_BUF;
-    } else {
+    report.withSteps = options.steps;
+    if (!report.converted) {
         report.message = outcome.text;
+        return report;
+    }
+    report.result = outcome.text;
+    report.decimal = strM_BUF;
+    if (options.json || options.steps) {
+        const Solution solution = SolveCommand(ConversionCommand(number, options.source, options.target, outcome));
+        report.solved = solution.solved;
+        report.exact = solution.exact;
+        report.exactWritten = solution.exactWritten;
+        report.exactValue = solution.exactValue;
+        report.steps = solution.text;
     }
     return report;
 }

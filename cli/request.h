@@ -12,6 +12,13 @@ struct RequestReport {
     std::string result;   // Windows-1251, when converted
     std::string decimal;  // strM_BUF after the request, when converted
     std::string message;  // Windows-1251, when refused
+    // The worked solution's facts, asked for by --json or --steps, when converted:
+    bool solved = false;
+    bool exact = false;        // the result is the number's exact value
+    bool exactWritten = false; // exactValue holds it (not beyond 10,000 fractional digits)
+    std::string exactValue;    // Windows-1251
+    bool withSteps = false;    // --steps was given
+    std::string steps;         // the solution, Windows-1251, each line ended by "\n"
 };
 
 // The text the window's input field would hand to the command for what was
@@ -19,7 +26,9 @@ struct RequestReport {
 // capitals only), and every character beyond ASCII a byte that no system accepts.
 std::string CleanNumber(const std::string& typed);
 
-// Converts typed by the options; iFT and strM_BUF carry over to the next request.
+// Converts typed by the options; iFT and strM_BUF carry over to the next
+// request. With --json or --steps a converted request also gets its worked
+// solution.
 RequestReport RunRequest(const std::string& typed, const CliOptions& options);
 
 #endif

@@ -3,14 +3,16 @@
 # it, unpacked byte for byte as staged; the pages in Windows-1251 and declared
 # so; the language Russian; contents, index, links and anchors that lead
 # somewhere; the program's messages quoted exactly as app/ builds them; and
-# the key texts of each topic.
-# Usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT VERSION   (exit 1 on a fault)
+# the key texts of each topic; and, given kalvorix-cli, the worked example
+# of "Решение и точность" exactly as the program solves it.
+# Usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT VERSION [KALVORIX_CLI]   (exit 1 on a fault)
 set -uo pipefail
 
 chm=${1:?usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT VERSION}
 stage=${2:?usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT VERSION}
 root=${3:?usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT VERSION}
 version=${4:?usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT VERSION}
+cli=${5:-}
 command -v extract_chmLib >/dev/null || { echo "check_chm: needs extract_chmLib (Debian package libchm-bin)"; exit 1; }
 
 faults=0
@@ -88,7 +90,8 @@ done
 [ "$(grep -c 'text/sitemap' "$out/$keywords" 2>/dev/null)" -ge 40 ] || fault "the index $keywords has fewer than 40 entries"
 for term in 'Точность вычислений' 'Римская система' 'Правило трёх раз' 'Регистр памяти' 'Текущее значение' \
             'Дробная часть' 'Отрицательные числа' 'Разделитель целой и дробной части' 'Клавиши' \
-            'Сообщения программы' 'kalvor.ini' 'kalvorix-cli' 'HOME (клавиша)' 'MC' 'MR' 'Деление на нуль'; do
+            'Сообщения программы' 'kalvor.ini' 'kalvorix-cli' 'HOME (клавиша)' 'MC' 'MR' 'Деление на нуль' \
+            'F2 (клавиша)' 'Решение' 'Точное значение' 'Периодическая дробь'; do
     has "$keywords" "value=\"$term" || fault "the index has no entry \"$term\""
 done
 
@@ -137,13 +140,36 @@ keys.html|<tr><td><kbd>HOME</kbd></td>
 keys.html|<tr><td><kbd>Insert</kbd></td>
 keys.html|<tr><td><kbd>Delete</kbd></td>
 keys.html|<kbd>*</kbd> на цифровой клавиатуре
+keys.html|<tr><td><kbd>F2</kbd></td>
+keys.html|<span class="ui">Решение...</span>
+solution.html|<kbd>F2</kbd>
+solution.html|Решение появится, когда число будет переведено.
+solution.html|<span class="num">1011 (2) = 1·2^3 + 0·2^2 + 1·2^1 + 1·2^0 = 8 + 0 + 2 + 1 = 11</span>
+solution.html|<span class="num">1994 = 1000 + 900 + 90 + 4 = M + CM + XC + IV</span>
+solution.html|точное значение: 0.0(0011) (2).
+solution.html|не больше 10 000 цифр
+solution.html|первые 5 и последние 5 строк
 settings.html|<code>PREC 8</code>
 settings.html|от 1 до 1000
-cli.html|kalvorix-cli [-f SYS] [-t SYS] [-p PRECISION] [--json] [NUMBER ...]
+cli.html|kalvorix-cli [-f SYS] [-t SYS] [-p PRECISION] [--json] [--steps] [NUMBER ...]
+cli.html|<code>exact_value</code>
 cli.html|Код завершения
 contents.hhc|value="Римская система"
 contents.hhc|value="Сообщения программы"
+contents.hhc|value="Решение и точность"
 EOF
+
+# The worked example is the program's own solution, line for line: what
+# kalvorix-cli --steps prints after the result line, without the empty line
+# that ends it.
+if [ -n "$cli" ]; then
+    example=$(iconv -f CP1251 -t UTF-8 "$out/solution.html" |
+        awk '/<a name="example">/ {found = 1} found && /<pre class="example">/ {inside = 1; sub(/.*<pre class="example">/, "")}
+             inside {if (sub(/<\/pre>.*/, "")) {print; exit} print}')
+    solved=$("$cli" --steps -f 10 -t 2 -p 4 11.625 | sed '1d; $d')
+    [ -n "$example" ] && [ "$example" = "$solved" ] ||
+        fault "the worked example of solution.html differs from kalvorix-cli --steps -f 10 -t 2 -p 4 11.625"
+fi
 
 if [ "$faults" -eq 0 ]; then
     echo "check_chm: $chm: $(printf '%s\n' $files | wc -l) files, Russian, messages and links in order"

@@ -2,8 +2,10 @@
 // program run as a user runs it. Expected messages are u8 literals, which stay
 // UTF-8 whatever the execution character set.
 #include "args.h"
+#include "convert.h"
 #include "json.h"
 #include "request.h"
+#include "solution.h"
 #include "utf8.h"
 
 #include <gtest/gtest.h>
@@ -175,6 +177,10 @@ TEST(CliArgs, Parsing)
     std::string error;
     EXPECT_TRUE(ParseArguments({"1", "--help"}, options, error));
     EXPECT_TRUE(options.help);
+    EXPECT_FALSE(options.steps);
+    EXPECT_TRUE(ParseArguments({"1", "--steps"}, options, error));
+    EXPECT_TRUE(options.steps);
+    EXPECT_EQ(options.numbers, (std::vector<std::string>{"1", "1"}));
 }
 
 TEST(CliRequest, NumbersAreCleanedAsTheInputFieldDoes)
@@ -335,7 +341,8 @@ TEST(CliProgram, UsageErrorsAndHelp)
     const Result help = RunCli({"--help"}, "");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
-    EXPECT_EQ(help.out.rfind("Usage: kalvorix-cli [-f SYS] [-t SYS] [-p PRECISION] [--json] [NUMBER ...]\n", 0), 0u)
+    EXPECT_EQ(help.out.rfind("Usage: kalvorix-cli [-f SYS] [-t SYS] [-p PRECISION] [--json] [--steps] [NUMBER ...]\n", 0),
+              0u)
         << help.out;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.reason);
@@ -365,24 +372,80 @@ TEST(CliProgram, JsonLines)
 {
     ExpectRuns({
         {"fraction from standard input", {"-t", "2", "--json"}, "-10.25\n",
-         "{\"input\": \"-10.25\", \"result\": \"-1010.01\", \"decimal\": \"-10.25\", \"error\": null}\n", "", 0},
+         "{\"input\": \"-10.25\", \"result\": \"-1010.01\", \"decimal\": \"-10.25\", \"error\": null"
+         ", \"exact\": true, \"exact_value\": \"-1010.01\"}\n", "", 0},
         {"decimal of another base", {"-f", "16", "-t", "roman", "--json", "7cf"}, "",
-         "{\"input\": \"7cf\", \"result\": \"MCMXCIX\", \"decimal\": \"1999\", \"error\": null}\n", "", 0},
+         "{\"input\": \"7cf\", \"result\": \"MCMXCIX\", \"decimal\": \"1999\", \"error\": null"
+         ", \"exact\": true, \"exact_value\": \"MCMXCIX\"}\n", "", 0},
         {"refused", {"-t", "roman", "--json", "4000"}, "",
          u8"{\"input\": \"4000\", \"result\": null, \"decimal\": null, \"error\": \"Исходное число больше самого "
-         u8"большего числа\\nв римской системе счисления.\\n\\nСамое большое римское число - MMMCMXCIX (3999)\"}\n",
+         u8"большего числа\\nв римской системе счисления.\\n\\nСамое большое римское число - MMMCMXCIX (3999)\""
+         u8", \"exact\": null, \"exact_value\": null}\n",
          "", 1},
         {"input as given, spaces and all", {"--json", "-f", "2", "-t", "10", "1 0 1"}, "",
-         "{\"input\": \"1 0 1\", \"result\": \"5\", \"decimal\": \"5\", \"error\": null}\n", "", 0},
+         "{\"input\": \"1 0 1\", \"result\": \"5\", \"decimal\": \"5\", \"error\": null, \"exact\": true"
+         ", \"exact_value\": \"5\"}\n", "", 0},
         {"quote and backslash", {"--json", "1\"\\"}, "",
-         "{\"input\": \"1\\\"\\\\\", \"result\": null, \"decimal\": null, \"error\": \"" + RANGE_10_JSON + "\"}\n",
+         "{\"input\": \"1\\\"\\\\\", \"result\": null, \"decimal\": null, \"error\": \"" + RANGE_10_JSON
+             + "\", \"exact\": null, \"exact_value\": null}\n",
          "", 1},
         {"invalid UTF-8 and a control character", {"--json"}, "\xFF\x01" "1\n",
          u8"{\"input\": \"\uFFFD\\u00011\", \"result\": null, \"decimal\": null, \"error\": \"" + RANGE_10_JSON
-             + "\"}\n",
+             + "\", \"exact\": null, \"exact_value\": null}\n",
          "", 1},
         {"one line per request", {"--json", "-p", ""}, "1\n",
-         u8"{\"input\": \"1\", \"result\": null, \"decimal\": null, \"error\": \"Не указана точность вычислений\"}\n",
+         u8"{\"input\": \"1\", \"result\": null, \"decimal\": null, \"error\": \"Не указана точность вычислений\""
+         u8", \"exact\": null, \"exact_value\": null}\n",
+         "", 1},
+    });
+}
+
+// The worked solution of the window's own builder, in UTF-8.
+std::string StepsOf(const std::string& number, const std::string& precision, int source, int target)
+{
+    const Outcome outcome = ConvertRequest(number, precision, source, target);
+    return Cp1251ToUtf8(SolveCommand(ConversionCommand(number, source, target, outcome)).text);
+}
+
+TEST(CliProgram, StepsAfterEachResult)
+{
+    const std::string tenth = StepsOf("0.1", "8", 10, 2);
+    EXPECT_NE(tenth.find(u8"\nОтвет: 0.1 (10) = 0.00011001 (2). Результат обрезан до 8 цифр после точки, не округлён; "
+                         u8"точное значение: 0.0(0011) (2).\n"),
+              std::string::npos)
+        << tenth;
+    ExpectRuns({
+        {"the period of 0.1", {"--steps", "-f", "10", "-t", "2", "-p", "8", "0.1"}, "", "0.00011001\n" + tenth + "\n",
+         "", 0},
+        {"a refused request has no solution", {"--steps", "-t", "16", "255", "1.2.3", "-1"}, "",
+         "FF\n" + StepsOf("255", "4", 10, 16) + "\n\n-1\n" + StepsOf("-1", "4", 10, 16) + "\n",
+         u8"Введено неверное значение:\n\nНесколько разделителей частей числа\n", 1},
+        {"standard input, Roman", {"--steps", "-f", "roman", "-t", "10"}, "vv\nmcmxcix\n",
+         "10\n" + StepsOf("VV", "4", -1, 10) + "\n1999\n" + StepsOf("MCMXCIX", "4", -1, 10) + "\n", "", 0},
+    });
+}
+
+TEST(CliProgram, JsonExactness)
+{
+    const std::string steps = JsonString(StepsOf("0.2", "4", 3, 10));
+    ExpectRuns({
+        {"cut, with its period", {"--json", "-p", "8", "0.1"}, "",
+         "{\"input\": \"0.1\", \"result\": \"0.00011001\", \"decimal\": \"0.1\", \"error\": null, \"exact\": false"
+         ", \"exact_value\": \"0.0(0011)\"}\n",
+         "", 0},
+        {"exact in another base", {"--json", "-f", "3", "-t", "9", "0.1"}, "",
+         "{\"input\": \"0.1\", \"result\": \"0.3\", \"decimal\": \"0.3333\", \"error\": null, \"exact\": true"
+         ", \"exact_value\": \"0.3\"}\n",
+         "", 0},
+        {"a period of 3^10 digits is not written", {"--json", "-f", "3", "-t", "10", "-p", "3", "0.000000000001"}, "",
+         "{\"input\": \"0.000000000001\", \"result\": \"0\", \"decimal\": \"0\", \"error\": null, \"exact\": false"
+         ", \"exact_value\": null}\n",
+         "", 0},
+        {"with steps", {"--json", "--steps", "-f", "3", "-t", "10"}, "0.2\n\n",
+         "{\"input\": \"0.2\", \"result\": \"0.6666\", \"decimal\": \"0.6666\", \"error\": null, \"exact\": false"
+         ", \"exact_value\": \"0.(6)\", \"steps\": " + steps + "}\n"
+         u8"{\"input\": \"\", \"result\": null, \"decimal\": null, \"error\": \"Операция невозможна:\\n\\nИсходное "
+         u8"число не задано\", \"exact\": null, \"exact_value\": null, \"steps\": null}\n",
          "", 1},
     });
 }
@@ -397,7 +460,7 @@ TEST(CliProgram, LongNumbers)
     const std::string nines(32767, '9');
     const Result json = RunCli({"-t", "10", "--json"}, nines + "\n");
     EXPECT_EQ(json.out, "{\"input\": \"" + nines + "\", \"result\": \"" + nines + "\", \"decimal\": \"" + nines
-                            + "\", \"error\": null}\n");
+                            + "\", \"error\": null, \"exact\": true, \"exact_value\": \"" + nines + "\"}\n");
 
     // Four million spaces vanish; four million Z's are refused.
     const Result spaces = RunCli({}, std::string(4u << 20, ' ') + "1\n" + std::string(4u << 20, 'Z') + "\n");
