@@ -48,7 +48,7 @@ std::string ExactnessSentence(const Exactness& facts, const std::string& whole, 
     if (facts.exact)
         return "Результат точный.";
     std::string sentence = "Результат обрезан до " + CountOf(static_cast<uint64_t>(precision), "цифры", "цифр", "цифр")
-        + " после точки, не округлён; точное значение";
+        + " после точки, не округлён.\nТочное значение";
     if (!facts.written)
         return sentence + " — " + Lengths(facts.expansion) + ", больше 10 000 цифр, поэтому не выписано.";
     const std::string value = ExactValue(facts, whole);

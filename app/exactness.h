@@ -24,8 +24,9 @@ struct Exactness {
 // The exact digits come from the library's exact fraction conversion.
 Exactness ExactnessOf(const std::string& digits, int from, int to, const Fraction& fraction, int precision);
 
-// The closing sentence: "Результат точный." or what was cut and what the
-// exact value is, whole its whole part with its sign, in base to.
+// The closing sentence: "Результат точный." or what was cut and, on a line
+// of its own, what the exact value is, whole its whole part with its sign,
+// in base to.
 std::string ExactnessSentence(const Exactness& facts, const std::string& whole, int to, int precision);
 
 // whole, and the point and the digits when there are any.

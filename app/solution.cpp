@@ -148,7 +148,8 @@ void PositionalSteps(Writer& out, const Positional& c, Solution& solution)
     solution.exact = facts.exact;
     solution.exactWritten = facts.written;
     solution.exactValue = facts.written ? ExactValue(facts, sign + c.result.whole) : std::string();
-    out.Section({AnswerLine(c.number.Text(), c.source, c.resultText, c.target) + " "
+    // A cut result's sentences are long: they start a line of their own.
+    out.Section({AnswerLine(c.number.Text(), c.source, c.resultText, c.target) + (facts.exact ? " " : "\n")
                  + ExactnessSentence(facts, sign + c.result.whole, c.target, c.precision)});
 }
 

@@ -146,7 +146,7 @@ solution.html|<kbd>F2</kbd>
 solution.html|Решение появится, когда число будет переведено.
 solution.html|<span class="num">1011 (2) = 1·2^3 + 0·2^2 + 1·2^1 + 1·2^0 = 8 + 0 + 2 + 1 = 11</span>
 solution.html|<span class="num">1994 = 1000 + 900 + 90 + 4 = M + CM + XC + IV</span>
-solution.html|точное значение: 0.0(0011) (2).
+solution.html|Точное значение: 0.0(0011) (2).
 solution.html|не больше 10 000 цифр
 solution.html|первые 5 и последние 5 строк
 settings.html|<code>PREC 8</code>

@@ -47,6 +47,15 @@ std::vector<std::string> LinesOf(const std::string& text)
     return lines;
 }
 
+// The line that states the answer, "" when there is none.
+std::string AnswerOf(const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+        if (line.rfind("Ответ: ", 0) == 0)
+            return line;
+    return std::string();
+}
+
 bool HasLine(const Solution& solution, const std::string& line)
 {
     for (const std::string& own : LinesOf(solution.text))
@@ -97,8 +106,8 @@ TEST_F(SolutionTest, TextbookCases)
          {"  255 : 16 = 15, остаток 15 (F)", "   15 : 16 = 0,  остаток 15 (F)", "Остатки от последнего к первому: FF"}},
         {"0.1", "8", 10, 2, "0.00011001", false, "0.0(0011)",
          {"Получено 8 цифр — столько задаёт точность: 0.00011001",
-          "Ответ: 0.1 (10) = 0.00011001 (2). Результат обрезан до 8 цифр после точки, не округлён; точное значение: "
-          "0.0(0011) (2)."}},
+          "Ответ: 0.1 (10) = 0.00011001 (2).", "Результат обрезан до 8 цифр после точки, не округлён.",
+          "Точное значение: 0.0(0011) (2)."}},
         {"0.2", "4", 3, 10, "0.6666", false, "0.(6)",
          {"  0.2 (3) = 2·3^(-1) = 2/3", "  2/3 · 10 = 6 2/3 — цифра 6"}},
         {"0.1", "4", 3, 9, "0.3", true, "0.3", {"  1/3 · 9 = 3 — цифра 3", "Дробь кончилась: 0.3"}},
@@ -133,7 +142,7 @@ TEST_F(SolutionTest, TextbookCases)
                      + std::to_string(row.target));
         const Solution s = Solve(row.number, row.precision, row.source, row.target);
         EXPECT_TRUE(s.solved);
-        EXPECT_NE(LinesOf(s.text).back().find(" = " + std::string(*row.result ? row.result : "пустая строка")),
+        EXPECT_NE(AnswerOf(LinesOf(s.text)).find(" = " + std::string(*row.result ? row.result : "пустая строка")),
                   std::string::npos);
         EXPECT_EQ(s.exact, row.exact);
         EXPECT_TRUE(s.exactWritten);
@@ -231,12 +240,10 @@ TEST_F(SolutionTest, TheLongestRequestIsShortened)
     EXPECT_EQ(cut, 3) << "the expansion, the division and the multiplication table";
     EXPECT_LT(lines.size(), 60u);
     EXPECT_TRUE(HasLine(s, "Перевод числа " + Shortened(number) + " из 15-ной системы в 11-ную систему, точность 1000."));
-    const std::string answer = lines.back();
-    EXPECT_EQ(answer.rfind("Ответ: " + Shortened(number) + " (15) = " + Shortened(result) + " (11). ", 0), 0u)
-        << answer;
-    EXPECT_NE(answer.find("периодическая дробь, до периода 0 цифр, в периоде 2·3^16382·5^16382 цифр"),
+    EXPECT_EQ(AnswerOf(lines), "Ответ: " + Shortened(number) + " (15) = " + Shortened(result) + " (11).");
+    EXPECT_NE(lines.back().find("периодическая дробь, до периода 0 цифр, в периоде 2·3^16382·5^16382 цифр"),
               std::string::npos)
-        << answer;
+        << lines.back();
     EXPECT_FALSE(s.exactWritten);
 }
 
@@ -323,8 +330,8 @@ void CheckRequest(const Request& q)
     ASSERT_TRUE(s.solved);
     const std::vector<std::string> lines = LinesOf(s.text);
     ASSERT_FALSE(lines.empty());
-    const std::string stated = outcome.text.empty() ? " = пустая строка" : " = " + Shortened(outcome.text) + Mark(q.target) + ". ";
-    EXPECT_NE(lines.back().find(stated), std::string::npos) << lines.back();
+    const std::string stated = outcome.text.empty() ? " = пустая строка" : " = " + Shortened(outcome.text) + Mark(q.target) + ".";
+    EXPECT_NE(AnswerOf(lines).find(stated), std::string::npos) << s.text;
 
     if (q.source == R || q.target == R) {
         EXPECT_TRUE(s.exact);
