@@ -28,11 +28,12 @@ enum VirtualKey {
     KEY_ADD = 0x6B,
     KEY_SUBTRACT = 0x6D,
     KEY_DIVIDE = 0x6F,
+    KEY_F2 = 0x71,
 };
 
 // What a key of the message loop does.
 struct KeyAction {
-    enum Kind { NONE, EXIT, HELP, COMMAND };
+    enum Kind { NONE, EXIT, HELP, SOLUTION, COMMAND };
     Kind kind = NONE;
     int command = 0;  // for COMMAND
 };

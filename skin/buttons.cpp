@@ -16,10 +16,13 @@ bool bLBPRESSmsub, bMHOVERmsub;    // M-
 bool bLBPRESSmmul, bMHOVERmmul;    // M×
 bool bLBPRESSmdiv, bMHOVERmdiv;    // M÷
 bool bLBPRESSok, bMHOVERok;        // the message box button; cleared for every new box
+bool bLBPRESScl, bMHOVERcl;        // the close button of a window of the program; cleared for each
+WNDPROC fnOldCloseButton;          // that button's own procedure; while it lives
 
 // The differences between the members of the family.
 struct Member {
-    int index;                     // entry in hmCtrls and fnOldFuncs; -1 for the box button
+    int index;                     // entry in hmCtrls and fnOldFuncs; -1 for the other buttons
+    WNDPROC* previous;             // the button's own procedure
     ButtonLayout layout;
     int shift, shiftXP;            // caption's left edge, pixels to the right
     const char* sign;              // operator sign drawn after "M ", or null
@@ -28,15 +31,16 @@ struct Member {
     bool* hover;
 };
 
-const Member TR = {0, LAYOUT_SMBTNL, 2, 3, nullptr, 0, 0, &bLBPRESStr, &bMHOVERtr};
-const Member AB = {1, LAYOUT_SMBTNR, 0, 1, nullptr, 0, 0, &bLBPRESSab, &bMHOVERab};
-const Member MC = {2, LAYOUT_SMBTNL, 1, 2, nullptr, 0, 0, &bLBPRESSmc, &bMHOVERmc};
-const Member MR = {3, LAYOUT_SMBTNC, 1, 2, nullptr, 0, 0, &bLBPRESSmr, &bMHOVERmr};
-const Member MADD = {4, LAYOUT_SMBTNC, -2, -1, TADD, 11, 12, &bLBPRESSmadd, &bMHOVERmadd};
-const Member MSUB = {5, LAYOUT_SMBTNC, 0, 1, TSUB, 12, 14, &bLBPRESSmsub, &bMHOVERmsub};
-const Member MMUL = {6, LAYOUT_SMBTNC, -2, -1, TMUL, 12, 12, &bLBPRESSmmul, &bMHOVERmmul};
-const Member MDIV = {7, LAYOUT_SMBTNR, -2, -1, TDIV, 12, 12, &bLBPRESSmdiv, &bMHOVERmdiv};
-const Member OK = {-1, LAYOUT_BTNR, 1, 1, nullptr, 0, 0, &bLBPRESSok, &bMHOVERok};
+const Member TR = {0, &fnOldFuncs[0], LAYOUT_SMBTNL, 2, 3, nullptr, 0, 0, &bLBPRESStr, &bMHOVERtr};
+const Member AB = {1, &fnOldFuncs[1], LAYOUT_SMBTNR, 0, 1, nullptr, 0, 0, &bLBPRESSab, &bMHOVERab};
+const Member MC = {2, &fnOldFuncs[2], LAYOUT_SMBTNL, 1, 2, nullptr, 0, 0, &bLBPRESSmc, &bMHOVERmc};
+const Member MR = {3, &fnOldFuncs[3], LAYOUT_SMBTNC, 1, 2, nullptr, 0, 0, &bLBPRESSmr, &bMHOVERmr};
+const Member MADD = {4, &fnOldFuncs[4], LAYOUT_SMBTNC, -2, -1, TADD, 11, 12, &bLBPRESSmadd, &bMHOVERmadd};
+const Member MSUB = {5, &fnOldFuncs[5], LAYOUT_SMBTNC, 0, 1, TSUB, 12, 14, &bLBPRESSmsub, &bMHOVERmsub};
+const Member MMUL = {6, &fnOldFuncs[6], LAYOUT_SMBTNC, -2, -1, TMUL, 12, 12, &bLBPRESSmmul, &bMHOVERmmul};
+const Member MDIV = {7, &fnOldFuncs[7], LAYOUT_SMBTNR, -2, -1, TDIV, 12, 12, &bLBPRESSmdiv, &bMHOVERmdiv};
+const Member OK = {-1, &fnOldCbtOK, LAYOUT_BTNR, 1, 1, nullptr, 0, 0, &bLBPRESSok, &bMHOVERok};
+const Member CL = {-1, &fnOldCloseButton, LAYOUT_BTNR, 1, 1, nullptr, 0, 0, &bLBPRESScl, &bMHOVERcl};
 
 typedef void (*DrawFunction)(HDC, HDC, RECT);
 
@@ -48,11 +52,6 @@ const DrawFunction DRAW[4][4] = {
 };
 
 const UINT CAPTION_FORMAT = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-
-WNDPROC PreviousProcedure(const Member& m)
-{
-    return m.index < 0 ? fnOldCbtOK : fnOldFuncs[m.index];
-}
 
 // The main window's buttons show the disabled look; the box button never does.
 bool IsEnabled(const Member& m)
@@ -123,7 +122,15 @@ LRESULT Handle(const Member& m, HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         SetFlag(hwnd, m.hover, false);
         break;
     }
-    return CallWindowProcA(PreviousProcedure(m), hwnd, message, wParam, lParam);
+    return CallWindowProcA(*m.previous, hwnd, message, wParam, lParam);
+}
+
+// The close button's procedure; gives the button its own back as it goes.
+LRESULT CALLBACK CloseButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCDESTROY)
+        SetWindowLongA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG>(fnOldCloseButton));
+    return Handle(CL, hwnd, message, wParam, lParam);
 }
 
 }  // namespace
@@ -174,6 +181,14 @@ LRESULT CALLBACK MSUBButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return H
 LRESULT CALLBACK MMULButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(MMUL, h, msg, w, l); }
 LRESULT CALLBACK MDIVButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(MDIV, h, msg, w, l); }
 LRESULT CALLBACK OKButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(OK, h, msg, w, l); }
+
+void SkinCloseButton(HWND button)
+{
+    bLBPRESScl = false;
+    bMHOVERcl = false;
+    fnOldCloseButton = reinterpret_cast<WNDPROC>(
+        SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(CloseButtonProc)));
+}
 
 void ResetOKButton()
 {

@@ -20,6 +20,14 @@ void EnableWindowModern(HWND control, int enable);
 // A new pattern brush of the edit-field background, owned by the caller.
 HBRUSH GetEditBKG();
 
+// Paints a push button of one of the program's own windows as the message
+// box's button is painted, until the button is destroyed. One at a time.
+void SkinCloseButton(HWND button);
+
+// The body of a window painted as the message box's: white, with a grey
+// footer of footerHeight pixels and the gradient line on top of it.
+void PaintBoxBody(HDC hdc, RECT client, int footerHeight);
+
 // MessageBoxA restyled by the skin: white body, grey footer, one skinned
 // button "Закрыть" in the bottom right corner.
 int CBTMessageBox(HWND owner, const char* text, const char* caption, unsigned int flags);

@@ -6,8 +6,20 @@
 #include "keys.h"
 #include "memory.h"
 #include "messages.h"
+#include "solution.h"
+#include "solution_window.h"
 
 namespace {
+
+SolvedCommand LastShownCommand;  // the command that last wrote the output field; from then to the next one
+
+// Keeps a command's inputs once it has written the output field; an outcome
+// that wrote nothing leaves the last one.
+void Remember(const SolvedCommand& command, const Outcome& outcome)
+{
+    if (outcome.kind == Outcome::OUTPUT)
+        LastShownCommand = command;
+}
 
 // Writes the outcome of a command into the window.
 void Apply(const Outcome& outcome, HWND owner)
@@ -26,14 +38,24 @@ void StartConvert(char* text, int size, char* precision, int precisionSize, int 
     const std::string digits(precision, precisionSize > 1 ? static_cast<size_t>(precisionSize - 1) : 0);
     if (size > 1 && text[0] == '-')
         text[0] = '0';
-    Apply(ConvertRequest(number, digits, source, target), owner);
+    const Outcome outcome = ConvertRequest(number, digits, source, target);
+    Remember(ConversionCommand(number, source, target, outcome), outcome);
+    Apply(outcome, owner);
     ChangeM();
 }
 
 void ReadMemory(int target, HWND owner)
 {
-    Apply(MemoryRecall(target, WindowText(hEditT)), owner);
+    const std::string precision = WindowText(hEditT);
+    const Outcome outcome = MemoryRecall(target, precision);
+    Remember(RecallCommand(target, precision, outcome), outcome);
+    Apply(outcome, owner);
     ChangeM();
+}
+
+void ShowSolution(HWND owner)
+{
+    ShowSolutionWindow(owner, SolveCommand(LastShownCommand).text);
 }
 
 void RunMemoryCommand(int id, HWND owner)

@@ -18,4 +18,8 @@ void RunMemoryCommand(int id, HWND owner);
 // Shows the "M" indicator while the register is not zero.
 void ChangeM();
 
+// The "Решение" window over owner: the worked solution of the command that
+// last wrote the output field, or the line saying that none did yet.
+void ShowSolution(HWND owner);
+
 #endif

@@ -2,19 +2,22 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "commands.h"
 #include "controls.h"
 #include "help.h"
 #include "keys.h"
 #include "messages.h"
 #include "settings.h"
 #include "skin.h"
+#include "solution_window.h"
 #include "texts.h"
 #include "window.h"
 
 // The key table is written without <windows.h>; these are the codes it means.
 static_assert(KEY_RETURN == VK_RETURN && KEY_ESCAPE == VK_ESCAPE && KEY_END == VK_END && KEY_HOME == VK_HOME
                   && KEY_INSERT == VK_INSERT && KEY_DELETE == VK_DELETE && KEY_MULTIPLY == VK_MULTIPLY
-                  && KEY_ADD == VK_ADD && KEY_SUBTRACT == VK_SUBTRACT && KEY_DIVIDE == VK_DIVIDE,
+                  && KEY_ADD == VK_ADD && KEY_SUBTRACT == VK_SUBTRACT && KEY_DIVIDE == VK_DIVIDE
+                  && KEY_F2 == VK_F2,
               "the program's keys are the Windows virtual keys");
 
 namespace {
@@ -61,6 +64,9 @@ bool HandleKey(HWND window, const MSG& msg)
         return true;
     case KeyAction::HELP:
         OpenHelp();
+        return true;
+    case KeyAction::SOLUTION:
+        ShowSolution(window);
         return true;
     case KeyAction::COMMAND:
         SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(action.command), 0);
@@ -117,6 +123,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     }
     if (IsXP)
         MoveWindow(window, x, y, WndWidth, WndHeight + 4, TRUE);
+    AddSolutionMenuItem(window);
     InitInterface(window, instance, hmMainDesignedCtrls, 8, hFont, IsXP);
     SetFocus(hEditIn);
 

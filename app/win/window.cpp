@@ -10,6 +10,7 @@
 #include "messages.h"
 #include "settings.h"
 #include "skin.h"
+#include "solution_window.h"
 #include "texts.h"
 
 bool IsXP;            // set by WinMain before the window exists
@@ -99,6 +100,11 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE:
         SetFocus(hEditIn);
+        return 0;
+    case WM_SYSCOMMAND:
+        if (!IsSolutionMenuItem(wParam))
+            return DefWindowProcA(hwnd, message, wParam, lParam);
+        ShowSolution(hwnd);
         return 0;
     case WM_DESTROY:
         OnDestroy();

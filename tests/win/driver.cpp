@@ -401,6 +401,13 @@ void Key(WORD vk, bool extended)
     KeyEvent(vk, true, extended);
 }
 
+void KeyWith(WORD modifier, WORD vk)
+{
+    KeyEvent(modifier, false, false);
+    Key(vk);
+    KeyEvent(modifier, true, false);
+}
+
 void Type(const std::string& text)
 {
     for (char c : text) {

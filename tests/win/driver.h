@@ -96,6 +96,7 @@ SIZE PlainBoxButton(const std::string& text, const std::string& caption, UINT fl
 // Real input through SendInput, to the foreground window.
 void Key(WORD vk, bool extended = false);
 void Type(const std::string& text);
+void KeyWith(WORD modifier, WORD vk);  // vk while modifier (VK_CONTROL, say) is held
 void MoveMouse(int x, int y);  // screen coordinates
 void MouseButton(bool down);
 // A left click at a screen point. The pointer moves there within the same

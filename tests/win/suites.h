@@ -9,4 +9,7 @@ void SettingsFaults();
 // argument is how many (300 when none is given).
 void Soak();
 
+// The "Решение" window: F2, the system menu, Escape, Ctrl+A, a hundred openings.
+void Solution();
+
 #endif

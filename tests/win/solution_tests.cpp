@@ -1,0 +1,120 @@
+// The "Решение" window: opened by F2 and by the system menu, the solution of
+// the last command that wrote the output field, closed by Escape, its text
+// selectable whole; a hundred openings leave GDI objects and windows flat.
+// The text itself is the window-free builder's, tested natively.
+#include <cstdio>
+#include <string>
+
+#include "convert.h"
+#include "driver.h"
+#include "harness.h"
+#include "solution.h"
+#include "state.h"
+#include "suites.h"
+
+namespace {
+
+const char CLASS_NAME[] = "KalvorSolution";
+const WPARAM SOLUTION_ITEM = 0x0010;
+
+// The solution window of the program, once it shows; null on timeout.
+HWND WaitSolution(const Program& p)
+{
+    HWND window = nullptr;
+    WaitFor([&] {
+        const std::vector<HWND> found = TopWindows(p.pid, CLASS_NAME);
+        window = found.empty() ? nullptr : found.front();
+        return window != nullptr;
+    });
+    return window;
+}
+
+HWND TextField(HWND window)
+{
+    return GetDlgItem(window, 100);
+}
+
+std::string WithCrLf(const std::string& text)
+{
+    std::string out;
+    for (char ch : text)
+        out += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    return out;
+}
+
+void PressF2(const Program& p)
+{
+    PostMessageA(p.main, WM_KEYDOWN, VK_F2, 0x003C0001);
+}
+
+// Escape in the window; true once it is gone and the main window is usable.
+bool CloseByEscape(const Program& p, HWND window)
+{
+    PostMessageA(TextField(window), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    return WaitFor([&] { return !IsWindow(window) && IsWindowEnabled(p.main); });
+}
+
+}  // namespace
+
+void Solution()
+{
+    Program p;
+    // Before any conversion: the one line.
+    PressF2(p);
+    HWND window = WaitSolution(p);
+    REQUIRE(window != nullptr);
+    EXPECT_EQ(TextOf(window), std::string("Решение"));
+    EXPECT_EQ(TextOf(TextField(window)), std::string("Решение появится, когда число будет переведено.\r\n"));
+    EXPECT(!IsWindowEnabled(p.main));
+    EXPECT(CloseByEscape(p, window));
+
+    // After a conversion: the command's own solution, from F2 and from the menu.
+    p.Fill("11.625", "4", 8, 0);
+    PostMessageA(p.main, WM_COMMAND, 1, 0);
+    EXPECT(WaitFor([&] { return TextOf(p.output) == "1011.101"; }));
+    ResetAppState();
+    const Outcome outcome = ConvertRequest("11.625", "4", 10, 2);
+    const std::string expected = WithCrLf(SolveCommand(ConversionCommand("11.625", 10, 2, outcome)).text);
+    for (int way = 0; way < 2; ++way) {
+        g_context = way == 0 ? " [F2]" : " [system menu]";
+        if (way == 0)
+            PressF2(p);
+        else
+            PostMessageA(p.main, WM_SYSCOMMAND, SOLUTION_ITEM, 0);
+        window = WaitSolution(p);
+        if (!EXPECT(window != nullptr))
+            continue;
+        EXPECT_EQ(TextOf(TextField(window)), expected);
+        // Ctrl+A selects the whole text, as typed by the user.
+        SetForegroundWindow(window);
+        EXPECT(WaitFor([&] { return GetForegroundWindow() == window; }));
+        KeyWith(VK_CONTROL, 'A');
+        DWORD from = 1, to = 0;
+        EXPECT(WaitFor([&] {
+            SendMessageA(TextField(window), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+            return from == 0 && to == expected.size();
+        }));
+        EXPECT(CloseByEscape(p, window));
+    }
+    g_context.clear();
+
+    // A hundred openings: no GDI object or window stays behind.
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.pid);
+    REQUIRE(process != nullptr);
+    const int gdiBefore = GdiObjectCount(process, p.pid), windowsBefore = WindowCount(p.pid);
+    int opened = 0;
+    for (int i = 0; i < 100; ++i) {
+        PressF2(p);
+        window = WaitSolution(p);
+        opened += window != nullptr && CloseByEscape(p, window);
+    }
+    EXPECT_EQ(opened, 100);
+    const int gdiAfter = GdiObjectCount(process, p.pid), windowsAfter = WindowCount(p.pid);
+    CloseHandle(process);
+    std::printf("100 solution windows: GDI objects %d -> %d, windows %d -> %d\n", gdiBefore, gdiAfter, windowsBefore,
+                windowsAfter);
+    EXPECT(gdiBefore < 0 || gdiAfter <= gdiBefore);
+    EXPECT_EQ(windowsAfter, windowsBefore);
+    REQUIRE(p.Responds());
+    EXPECT_EQ(p.Close(), 0);
+}
