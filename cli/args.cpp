@@ -3,6 +3,7 @@
 
 #include "systems.h"
 #include "text.h"
+#include "utf8.h"
 #include "version.h"
 
 #include <cctype>
@@ -57,7 +58,7 @@ bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, s
             options.version = true;
         } else if (arg == "-f" || arg == "-t" || arg == "-p") {
             if (k + 1 == args.size()) {
-                error = "option " + arg + " needs an argument";
+                error = "параметру " + arg + " нужно значение";
                 return false;
             }
             const std::string& value = args[++k];
@@ -65,49 +66,67 @@ bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, s
                 options.precision = value;
                 continue;
             }
-            const int system = SystemOfName(value);
+            const bool every = arg == "-t" && EqualsIgnoringCase(value, "all");
+            const int system = every ? options.target : SystemOfName(value);
             if (system == 0) {
-                error = "unknown numeral system \"" + value + "\" (2 to 16 or roman)";
+                error = "неизвестная система счисления «" + Utf8ToAscii(value, '?') + "» (от 2 до 16 или roman"
+                    + (arg == "-t" ? ", или all)" : ")");
                 return false;
             }
+            if (arg == "-t")
+                options.everySystem = every;
             (arg == "-f" ? options.source : options.target) = system;
         } else {
-            error = "unknown option " + arg;
+            error = "неизвестный параметр " + Utf8ToAscii(arg, '?');
             return false;
         }
+    }
+    if (options.everySystem && options.steps) {
+        error = "--steps и -t all вместе не используются: решение пишется для одной системы";
+        return false;
     }
     return true;
 }
 
+std::string NameOfSystem(int system)
+{
+    return system == ROMAN ? "roman" : NumToStr(system);
+}
+
 const char* UsageText()
 {
-    return "Usage: kalvorix-cli [-f SYS] [-t SYS] [-p PRECISION] [--json] [--steps] [NUMBER ...]\n"
-           "Converts each NUMBER from one numeral system to another exactly as the\n"
-           "Kalvorix window does. With no NUMBER, converts each line of standard input.\n"
+    return "Использование: kalvorix-cli [-f СИСТЕМА] [-t СИСТЕМА|all] [-p ТОЧНОСТЬ] [--json] [--steps]\n"
+           "                    [ЧИСЛО ...]\n"
+           "Переводит каждое ЧИСЛО из одной системы счисления в другую так же, как окно\n"
+           "программы Kalvorix. Без чисел переводит каждую строку стандартного ввода.\n"
            "\n"
-           "  -f SYS        system the numbers are written in (default 10)\n"
-           "  -t SYS        system to convert them to (default 2)\n"
-           "  -p PRECISION  fractional digits of the results, 1 to 1000 (default 4)\n"
-           "  --json        print one JSON object per number:\n"
-           "                {\"input\", \"result\", \"decimal\", \"error\", \"exact\",\n"
-           "                \"exact_value\"}, and \"steps\" with --steps\n"
-           "  --steps       print each result's worked solution (in Russian) after it,\n"
-           "                then an empty line\n"
-           "  -h, --help    print this help and exit\n"
-           "  --version     print the version and exit\n"
-           "  --            take every later argument as a NUMBER\n"
+           "  -f СИСТЕМА   система, в которой записаны числа (по умолчанию 10)\n"
+           "  -t СИСТЕМА   система, в которую их перевести (по умолчанию 2);\n"
+           "               all — все системы, по строке на каждую: \"2: ...\", ..., \"roman: ...\"\n"
+           "  -p ТОЧНОСТЬ  знаков дробной части результата, от 1 до 1000 (по умолчанию 4)\n"
+           "  --json       на каждое число один объект JSON: \"input\", \"result\", \"decimal\",\n"
+           "               \"error\", \"exact\", \"exact_value\", с --steps ещё \"steps\";\n"
+           "               с -t all: \"input\", \"decimal\", поле на каждую систему и \"errors\"\n"
+           "  --steps      после каждого результата — его решение, затем пустая строка\n"
+           "  -h, --help   показать эту справку и выйти\n"
+           "  --version    показать версию программы и выйти\n"
+           "  --           все следующие аргументы — числа\n"
            "\n"
-           "SYS is a base from 2 to 16, or roman (numerals 1 to 3999).\n"
-           "Spaces in a NUMBER are ignored and letters may be small. A NUMBER may begin\n"
-           "with \"-\"; put \"--\" before one that reads as an option (-- -f).\n"
-           "A refused NUMBER prints an empty line and its reason on standard error.\n"
-           "\"exact\" says whether the result is the number's exact value (a fraction\n"
-           "may be cut at the precision); \"exact_value\" is that value in the target\n"
-           "system, a period in parentheses: 0.1 to base 2 is 0.0(0011). It is null\n"
-           "for a fraction of more than 10,000 digits, and both are null when refused.\n"
+           "СИСТЕМА — основание от 2 до 16 или roman (римские числа от 1 до 3999).\n"
+           "Пробелы в числе не учитываются, буквы могут быть строчными. Число может\n"
+           "начинаться с «-»; перед числом, похожим на параметр, ставьте «--» (-- -f).\n"
+           "Если число не принято, выводится пустая строка, а причина — в поток ошибок;\n"
+           "с -t all причина стоит в строке системы, которая число не приняла.\n"
+           "\"exact\" говорит, точен ли результат (дробь могла быть обрезана по точности),\n"
+           "\"exact_value\" — точное значение в новой системе, период в скобках: 0.1 в\n"
+           "2-ной системе — 0.0(0011). Оно null для дроби длиннее 10 000 цифр; оба null,\n"
+           "если число не принято.\n"
            "\n"
-           "Exit status: 0 if every NUMBER was converted, 1 if any was refused,\n"
-           "2 for a usage error.\n";
+           "Текст выводится в UTF-8. В Windows окно консоли показывает его по-русски при\n"
+           "любой кодовой странице, а в файл или канал идёт UTF-8 с концами строк CR LF.\n"
+           "\n"
+           "Код выхода: 0 — все числа переведены, 1 — какое-то число не принято,\n"
+           "2 — ошибка в параметрах.\n";
 }
 
 std::string VersionText()

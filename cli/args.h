@@ -11,6 +11,7 @@
 struct CliOptions {
     int source = 10;  // numeral system of the numbers: ROMAN, or a base
     int target = 2;   // numeral system of the results
+    bool everySystem = false;  // -t all: the results in every system, target aside
     std::string precision = NumToStr(PREC_DEFAULT);  // the precision field's text, as given
     bool json = false;
     bool steps = false;           // print each result's worked solution
@@ -23,11 +24,15 @@ struct CliOptions {
 // case, NSmin to NSmax for those numbers written plainly, 0 for anything else.
 int SystemOfName(const std::string& name);
 
+// The name of a system as the command line and -t all write it: "roman", or
+// the base in decimal.
+std::string NameOfSystem(int system);
+
 // Reads the arguments after the program name into options. False on a usage
-// error, with its reason in error.
+// error, with its reason (Windows-1251, as every text of the program) in error.
 bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, std::string& error);
 
-// The help text, English, ending with a line break.
+// The help text, Russian, in Windows-1251, ending with a line break.
 const char* UsageText();
 
 // "kalvorix-cli" and the program's version, ending with a line break.

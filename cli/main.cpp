@@ -10,21 +10,34 @@
 #include "args.h"
 #include "report.h"
 #include "request.h"
+#include "utf8.h"
 
 namespace {
 
 const int EXIT_REFUSED = 1;
 const int EXIT_USAGE = 2;
 
-// Shows one request's outcome; false when it was refused.
+// Shows one request's outcome, in every system with -t all; false when any
+// was refused.
 bool Handle(const std::string& typed, const CliOptions& options)
 {
-    const RequestReport report = RunRequest(typed, options);
-    std::cout << (options.json ? JsonReport(report) : PlainResult(report)) << '\n';
+    std::string out, err;
+    bool converted;
+    if (options.everySystem) {
+        const std::vector<RequestReport> reports = RunEverySystem(typed, options);
+        out = options.json ? JsonEverySystem(reports) : PlainEverySystem(reports);
+        err = options.json ? std::string() : PlainEverySystemError(reports);
+        converted = AllConverted(reports);
+    } else {
+        const RequestReport report = RunRequest(typed, options);
+        out = options.json ? JsonReport(report) : PlainResult(report);
+        err = options.json ? std::string() : PlainError(report);
+        converted = report.converted;
+    }
+    std::cout << out << '\n';
     std::cout.flush();  // each outcome at once, and before its reason on a shared terminal
-    if (!options.json)
-        std::cerr << PlainError(report);
-    return report.converted;
+    std::cerr << err;
+    return converted;
 }
 
 int Run(const std::vector<std::string>& args)
@@ -32,11 +45,11 @@ int Run(const std::vector<std::string>& args)
     CliOptions options;
     std::string error;
     if (!ParseArguments(args, options, error)) {
-        std::cerr << "kalvorix-cli: " << error << "\n\n" << UsageText();
+        std::cerr << "kalvorix-cli: " << Cp1251ToUtf8(error) << "\n\n" << Cp1251ToUtf8(UsageText());
         return EXIT_USAGE;
     }
     if (options.help) {
-        std::cout << UsageText();
+        std::cout << Cp1251ToUtf8(UsageText());
         return 0;
     }
     if (options.version) {
@@ -67,7 +80,7 @@ int main(int argc, char** argv)
         return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::bad_alloc&) {
         // A number too large for memory ends the run with a message, not an abort.
-        std::cerr << "kalvorix-cli: out of memory\n";
+        std::cerr << Cp1251ToUtf8("kalvorix-cli: не хватает памяти\n");
         return EXIT_REFUSED;
     }
 }

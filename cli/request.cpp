@@ -4,6 +4,7 @@
 #include "convert.h"
 #include "solution.h"
 #include "state.h"
+#include "systems.h"
 #include "utf8.h"
 
 namespace {
@@ -32,6 +33,7 @@ RequestReport RunRequest(const std::string& typed, const CliOptions& options)
 {
     RequestReport report;
     report.input = typed;
+    report.target = options.target;
     const std::string number = CleanNumber(typed);
     const std::string precision = Utf8ToAscii(options.precision, FOREIGN);
     const Outcome outcome = ConvertRequest(number, precision, options.source, options.target);
@@ -52,4 +54,18 @@ RequestReport RunRequest(const std::string& typed, const CliOptions& options)
         report.steps = solution.text;
     }
     return report;
+}
+
+std::vector<RequestReport> RunEverySystem(const std::string& typed, const CliOptions& options)
+{
+    CliOptions each = options;
+    each.json = false;
+    each.steps = false;
+    std::vector<RequestReport> reports;
+    reports.reserve(NSmax - NSmin + 2);
+    for (int system = NSmin; system <= NSmax + 1; ++system) {
+        each.target = system > NSmax ? ROMAN : system;
+        reports.push_back(RunRequest(typed, each));
+    }
+    return reports;
 }

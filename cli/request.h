@@ -3,11 +3,13 @@
 #define KALVORIX_CLI_REQUEST_H
 
 #include <string>
+#include <vector>
 
 #include "args.h"
 
 struct RequestReport {
     std::string input;    // the number as given, UTF-8 or not
+    int target = 2;       // the system it was converted to
     bool converted = false;
     std::string result;   // Windows-1251, when converted
     std::string decimal;  // strM_BUF after the request, when converted
@@ -30,5 +32,10 @@ std::string CleanNumber(const std::string& typed);
 // request. With --json or --steps a converted request also gets its worked
 // solution.
 RequestReport RunRequest(const std::string& typed, const CliOptions& options);
+
+// -t all: typed converted to every system, NSmin to NSmax and then ROMAN, in
+// that order, each as RunRequest would (the state carries on from one to the
+// next); without worked solutions.
+std::vector<RequestReport> RunEverySystem(const std::string& typed, const CliOptions& options);
 
 #endif

@@ -151,7 +151,7 @@ solution.html|не больше 10 000 цифр
 solution.html|первые 5 и последние 5 строк
 settings.html|<code>PREC 8</code>
 settings.html|от 1 до 1000
-cli.html|kalvorix-cli [-f SYS] [-t SYS] [-p PRECISION] [--json] [--steps] [NUMBER ...]
+cli.html|kalvorix-cli [-f СИСТЕМА] [-t СИСТЕМА|all] [-p ТОЧНОСТЬ] [--json] [--steps] [ЧИСЛО ...]
 cli.html|<code>exact_value</code>
 cli.html|Код завершения
 contents.hhc|value="Римская система"

@@ -326,24 +326,59 @@ TEST(CliProgram, RefusedRequestsPrintTheProgramsMessage)
     });
 }
 
+// -t all: a line a system, a refusal on its system's line; a number that no
+// system takes is refused once; the exit status says whether any refused.
+TEST(CliProgram, EverySystem)
+{
+    std::string all255;
+    const char* const IN_BASES[] = {"11111111", "100110", "3333", "2010", "1103", "513", "377", "313",
+                                    "255",      "212",    "193",  "168",  "143",  "120", "FF"};
+    for (int base = 2; base <= 16; ++base)
+        all255 += std::to_string(base) + ": " + IN_BASES[base - 2] + "\n";
+    const std::string FRACTION_TO_ROMAN = u8"roman: Операция невозможна: Отрицательное или дробное число невозможно "
+                                          u8"перевести в римскую систему счисления\n";
+    ExpectRuns({
+        {"every system", {"-t", "all", "255"}, "", all255 + "roman: CCLV\n", "", 0},
+        {"a fraction has no Roman numeral", {"-t", "ALL", "-p", "2", "0.5"}, "",
+         "2: 0.1\n3: 0.11\n4: 0.2\n5: 0.22\n6: 0.3\n7: 0.33\n8: 0.4\n9: 0.44\n10: 0.5\n11: 0.55\n12: 0.6\n"
+         "13: 0.66\n14: 0.7\n15: 0.77\n16: 0.8\n" + FRACTION_TO_ROMAN, "", 1},
+        {"a number no system takes", {"-t", "all", "12", "1x"}, "", "2: 1100\n3: 110\n4: 30\n5: 22\n6: 20\n"
+         "7: 15\n8: 14\n9: 13\n10: 12\n11: 11\n12: 10\n13: C\n14: C\n15: C\n16: C\nroman: XII\n\n", RANGE_10 + "\n", 1},
+        {"the last -t wins", {"-t", "all", "-t", "16", "255"}, "", "FF\n", "", 0},
+    });
+    const Result json = RunCli({"-t", "all", "--json", "-f", "16", "-1F"}, "");
+    EXPECT_EQ(json.status, 1);
+    EXPECT_EQ(json.err, "");
+    EXPECT_EQ(json.out.rfind(u8"{\"input\": \"-1F\", \"decimal\": \"-31\", \"2\": \"-11111\", \"3\": \"-1011\", ", 0), 0u)
+        << json.out;
+    EXPECT_NE(json.out.find(u8"\"16\": \"-1F\", \"roman\": null, \"errors\": {\"roman\": \"Операция невозможна:\\n\\n"),
+              std::string::npos)
+        << json.out;
+}
+
 TEST(CliProgram, UsageErrorsAndHelp)
 {
     const struct {
         std::vector<std::string> args;
         std::string reason;
     } rows[] = {
-        {{"--bogus", "1"}, "unknown option --bogus"},
-        {{"-f", "17", "1"}, "unknown numeral system \"17\" (2 to 16 or roman)"},
-        {{"-t", "rom", "1"}, "unknown numeral system \"rom\" (2 to 16 or roman)"},
-        {{"1", "-f"}, "option -f needs an argument"},
-        {{"-p"}, "option -p needs an argument"},
+        {{"--bogus", "1"}, u8"неизвестный параметр --bogus"},
+        {{u8"--ключ", "1"}, u8"неизвестный параметр --????"},
+        {{"-f", "17", "1"}, u8"неизвестная система счисления «17» (от 2 до 16 или roman)"},
+        {{"-f", "all", "1"}, u8"неизвестная система счисления «all» (от 2 до 16 или roman)"},
+        {{"-t", "rom", "1"}, u8"неизвестная система счисления «rom» (от 2 до 16 или roman, или all)"},
+        {{"1", "-f"}, u8"параметру -f нужно значение"},
+        {{"-p"}, u8"параметру -p нужно значение"},
+        {{"-t", "all", "--steps", "1"}, u8"--steps и -t all вместе не используются: решение пишется для одной системы"},
     };
     const Result help = RunCli({"--help"}, "");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
-    EXPECT_EQ(help.out.rfind("Usage: kalvorix-cli [-f SYS] [-t SYS] [-p PRECISION] [--json] [--steps] [NUMBER ...]\n", 0),
-              0u)
+    EXPECT_EQ(help.out.rfind(u8"Использование: kalvorix-cli [-f СИСТЕМА] [-t СИСТЕМА|all] [-p ТОЧНОСТЬ] [--json]", 0), 0u)
         << help.out;
+    const Result version = RunCli({"--version", "5"}, "");
+    EXPECT_EQ(version.out, "kalvorix-cli 1.3.9\n");
+    EXPECT_EQ(version.status, 0);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.reason);
         const Result result = RunCli(row.args, "1\n");
