@@ -10,6 +10,7 @@
 #include "args.h"
 #include "report.h"
 #include "request.h"
+#include "streams.h"
 #include "utf8.h"
 
 namespace {
@@ -19,7 +20,7 @@ const int EXIT_USAGE = 2;
 
 // Shows one request's outcome, in every system with -t all; false when any
 // was refused.
-bool Handle(const std::string& typed, const CliOptions& options)
+bool Handle(const std::string& typed, const CliOptions& options, StandardStreams& streams)
 {
     std::string out, err;
     bool converted;
@@ -34,38 +35,37 @@ bool Handle(const std::string& typed, const CliOptions& options)
         err = options.json ? std::string() : PlainError(report);
         converted = report.converted;
     }
-    std::cout << out << '\n';
-    std::cout.flush();  // each outcome at once, and before its reason on a shared terminal
-    std::cerr << err;
+    streams.Out(out + '\n');
+    streams.Err(err);
     return converted;
 }
 
-int Run(const std::vector<std::string>& args)
+int Run(const std::vector<std::string>& args, StandardStreams& streams)
 {
     CliOptions options;
     std::string error;
     if (!ParseArguments(args, options, error)) {
-        std::cerr << "kalvorix-cli: " << Cp1251ToUtf8(error) << "\n\n" << Cp1251ToUtf8(UsageText());
+        streams.Err(Cp1251ToUtf8("kalvorix-cli: " + error + "\n\n" + UsageText()));
         return EXIT_USAGE;
     }
     if (options.help) {
-        std::cout << Cp1251ToUtf8(UsageText());
+        streams.Out(Cp1251ToUtf8(UsageText()));
         return 0;
     }
     if (options.version) {
-        std::cout << VersionText();
+        streams.Out(VersionText());
         return 0;
     }
     bool allConverted = true;
     if (!options.numbers.empty()) {
         for (const std::string& number : options.numbers)
-            allConverted = Handle(number, options) && allConverted;
+            allConverted = Handle(number, options, streams) && allConverted;
     } else {
         std::string line;
         while (std::getline(std::cin, line)) {
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
-            allConverted = Handle(line, options) && allConverted;
+            allConverted = Handle(line, options, streams) && allConverted;
         }
     }
     return allConverted ? 0 : EXIT_REFUSED;
@@ -76,11 +76,12 @@ int Run(const std::vector<std::string>& args)
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
+    StandardStreams streams;
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        return Run(std::vector<std::string>(argv + 1, argv + argc), streams);
     } catch (const std::bad_alloc&) {
         // A number too large for memory ends the run with a message, not an abort.
-        std::cerr << Cp1251ToUtf8("kalvorix-cli: не хватает памяти\n");
+        streams.Err(Cp1251ToUtf8("kalvorix-cli: не хватает памяти\n"));
         return EXIT_REFUSED;
     }
 }

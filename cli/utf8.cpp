@@ -119,3 +119,23 @@ std::string Cp1251ToUtf8(const std::string& text)
     }
     return out;
 }
+
+std::u16string Utf8ToUtf16(const std::string& text)
+{
+    std::u16string out;
+    out.reserve(text.size());
+    std::size_t length;
+    for (std::size_t pos = 0; pos < text.size(); pos += length) {
+        long cp = DecodeUtf8(text, pos, length);
+        if (cp < 0)
+            cp = REPLACEMENT;
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out += static_cast<char16_t>(0xD800 + (cp >> 10));
+            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(cp);
+        }
+    }
+    return out;
+}

@@ -23,4 +23,9 @@ std::string Utf8ToAscii(const std::string& text, char placeholder);
 // Windows-1251 text in UTF-8; the one unassigned byte 0x98 becomes U+FFFD.
 std::string Cp1251ToUtf8(const std::string& text);
 
+// UTF-8 text in UTF-16, as a Windows console takes it: a code point above
+// U+FFFF as a surrogate pair, a byte that is not part of a well-formed
+// sequence as U+FFFD.
+std::u16string Utf8ToUtf16(const std::string& text);
+
 #endif

@@ -4,8 +4,10 @@
 #include "args.h"
 #include "convert.h"
 #include "json.h"
+#include "lineends.h"
 #include "request.h"
 #include "solution.h"
+#include "streams.h"
 #include "utf8.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +56,62 @@ TEST(Cp1251ToUtf8, EveryByteAsTheSystemConverts)
         const std::string ours = Cp1251ToUtf8(std::string(1, static_cast<char>(byte)));
         EXPECT_EQ(ours, reference.empty() ? u8"\uFFFD" : reference);
     }
+}
+
+// glibc's UTF-16 as the reference for well-formed text; what a Windows
+// console is given.
+std::u16string IconvUtf16(const std::string& text)
+{
+    iconv_t cd = iconv_open("UTF-16LE", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return u"no iconv";
+    std::string in = text;
+    std::string out(text.size() * 4 + 4, '\0');
+    char* inPtr = in.data();
+    char* outPtr = out.data();
+    size_t inLeft = in.size(), outLeft = out.size();
+    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    std::u16string units;
+    for (const char* at = out.data(); at + 1 < outPtr; at += 2)
+        units += static_cast<char16_t>(static_cast<unsigned char>(at[0]) | static_cast<unsigned char>(at[1]) << 8);
+    return units;
+}
+
+TEST(Utf8ToUtf16, AsTheConsoleTakesIt)
+{
+    for (const std::string& text : {std::string(u8"Ответ: 0.1 (10) = 0.0(0011) (2)."), std::string("plain\n"),
+                                   std::string(u8"€ ‰ № ё Ё"), std::string(u8"𝟙𝟚 beyond U+FFFF"), std::string()}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(Utf8ToUtf16(text), IconvUtf16(text));
+    }
+    EXPECT_EQ(Utf8ToUtf16("a\xFF" "b\xD0"), u"a\uFFFDb\uFFFD");  // a stray byte, a cut-off sequence
+    EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // an encoded surrogate
+}
+
+// What each stream is written as: a Windows console in UTF-16 with CR LF,
+// a Unix terminal as it is, at once; a file or a pipe buffered, with CR LF
+// only on Windows.
+TEST(Streams, RulesOfEachKind)
+{
+    const struct {
+        StreamKind kind;
+        bool windows, wide, crlf, eachWrite;
+    } rows[] = {
+        {StreamKind::CONSOLE, true, true, true, true},
+        {StreamKind::REDIRECTED, true, false, true, false},
+        {StreamKind::TERMINAL, false, false, false, true},
+        {StreamKind::REDIRECTED, false, false, false, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(static_cast<int>(row.kind) * 2 + row.windows);
+        const StreamRules rules = RulesFor(row.kind, row.windows);
+        EXPECT_EQ(rules.wide, row.wide);
+        EXPECT_EQ(rules.crlf, row.crlf);
+        EXPECT_EQ(rules.eachWrite, row.eachWrite);
+    }
+    EXPECT_EQ(WithCrLf("FF\n\nA\nB"), "FF\r\n\r\nA\r\nB");
+    EXPECT_EQ(WithCrLf(""), "");
 }
 
 struct Utf8Row {

@@ -52,7 +52,8 @@ run_suite "fuzzing" build/fuzz 2 -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE
 # The window tests share one desktop, pointer and focus: one at a time.
 if bash tools/win/install-deps.sh && source tools/win/wine-env.sh build/win; then
     run_suite "kalvorix.exe under Wine" build/win 1 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-        -DCMAKE_BUILD_TYPE=Release -DKALVORIX_WINE_TESTS=ON -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DKALVORIX_HELP=ON
+        -DCMAKE_BUILD_TYPE=Release -DKALVORIX_WINE_TESTS=ON -DCMAKE_CROSSCOMPILING_EMULATOR=wine -DKALVORIX_HELP=ON \
+        -DKALVORIX_NATIVE_CLI="$PWD/build/release/cli/kalvorix-cli"
 else
     echo "the Windows build and Wine could not be set up"
     failed=$((failed + 1))

@@ -2,6 +2,7 @@
 // message box does, so the main window's keys are not active meanwhile.
 #include "solution_window.h"
 
+#include "lineends.h"
 #include "skin.h"
 
 namespace {
@@ -95,19 +96,6 @@ HFONT MakeFixedFont()
     font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     lstrcpyA(font.lfFaceName, "Courier New");
     return CreateFontIndirectA(&font);
-}
-
-// The edit control wants CR LF between lines.
-std::string WithCrLf(const std::string& text)
-{
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char ch : text) {
-        if (ch == '\n')
-            out += '\r';
-        out += ch;
-    }
-    return out;
 }
 
 // The window centred on owner, its field and its button; false when any is missing.

@@ -8,6 +8,7 @@
 #include "convert.h"
 #include "driver.h"
 #include "harness.h"
+#include "lineends.h"
 #include "solution.h"
 #include "state.h"
 #include "suites.h"
@@ -32,14 +33,6 @@ HWND WaitSolution(const Program& p)
 HWND TextField(HWND window)
 {
     return GetDlgItem(window, 100);
-}
-
-std::string WithCrLf(const std::string& text)
-{
-    std::string out;
-    for (char ch : text)
-        out += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-    return out;
 }
 
 void PressF2(const Program& p)
