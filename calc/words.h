@@ -1,0 +1,42 @@
+// Natural numbers as vectors of 32-bit words, least significant first, in a
+// radix of 2^32 or below (see wordradix.h): the sums and the products that the
+// radix conversions and the decimal limbs share. Products are schoolbook for
+// short numbers, Karatsuba's for longer ones and number-theoretic transforms
+// (ntt.h) for long ones, so a product of n words costs O(n log n) at length.
+#ifndef KALVORIX_CALC_WORDS_H
+#define KALVORIX_CALC_WORDS_H
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "wordradix.h"
+
+namespace words {
+
+using Words = std::vector<uint32_t>;
+
+// Below this many words in the shorter factor the schoolbook product is
+// used; at and above it, Karatsuba's. Measured (core_bench Multiply/...):
+// Karatsuba draws level with the schoolbook at about 40 words.
+constexpr size_t KARATSUBA_MIN = 40;
+// From this many words in the shorter factor on, transforms; measured: they
+// overtake Karatsuba at about 1,400 words of binary or decimal words.
+constexpr size_t NTT_MIN = 1400;
+
+// Removes high zero words.
+void Trim(Words& x);
+
+// a += b * radix^offset.
+void AddShifted(Words& a, const Words& b, size_t offset, const Radix& radix);
+
+// a * b, trimmed; both factors' words below the radix.
+Words Multiply(const Words& a, const Words& b, const Radix& radix);
+
+// result[0, na + nb) = a[0, na) * b[0, nb) by the schoolbook method, for
+// tests and for the basecase; result must not overlap a or b.
+void Schoolbook(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result, const Radix& radix);
+
+}  // namespace words
+
+#endif
