@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "radix.h"
+#include "radixconv.h"
 
 namespace {
 
@@ -22,13 +23,9 @@ int PowerOfTwo(int base)
 }
 
 using radix::DigitChar;
-using radix::LargestPower;
-using radix::Radix;
 
 // The value of digits[first..] in base, as a binary number. Bases that are
-// powers of two are packed bit by bit; the others by Horner's rule, one word
-// of several digits at a time (N = N * base^k + next k digits), whose inner
-// loop carries no division.
+// powers of two are packed bit by bit; the others go through radixconv.
 Words ReadBinary(const std::vector<int>& digits, size_t first, int base)
 {
     Words number;
@@ -49,27 +46,7 @@ Words ReadBinary(const std::vector<int>& digits, size_t first, int base)
             number.push_back(static_cast<uint32_t>(pending));
         return number;
     }
-    const Radix chunk = LargestPower(base);
-    const size_t count = digits.size() - first;
-    number.reserve(count / static_cast<size_t>(chunk.exponent) + 1);
-    size_t at = first;
-    size_t length = count % static_cast<size_t>(chunk.exponent);
-    if (length == 0)
-        length = static_cast<size_t>(chunk.exponent);
-    while (at < digits.size()) {
-        uint64_t carry = 0;
-        for (size_t k = 0; k < length; ++k, ++at)
-            carry = carry * static_cast<uint64_t>(base) + static_cast<uint64_t>(std::max(digits[at], 0));
-        for (uint32_t& word : number) {
-            uint64_t t = word * chunk.power + carry;
-            word = static_cast<uint32_t>(t);
-            carry = t >> 32;
-        }
-        if (carry)
-            number.push_back(static_cast<uint32_t>(carry));
-        length = static_cast<size_t>(chunk.exponent);
-    }
-    return number;
+    return radixconv::ReadDigits(digits, first, base);
 }
 
 // A non-zero binary number written in a base that is a power of two.
@@ -95,61 +72,11 @@ std::string WriteBits(const Words& number, int bits)
     return std::string(reversed.rbegin(), reversed.rend());
 }
 
-// A non-zero binary number written in NEW_BASE: Horner's rule again, from the
-// top word down, into words of radix NEW_BASE^k (D = D * 2^32 + next word).
-// The radix is a constant of the instantiation, so the division in the inner
-// loop becomes a multiplication.
-template <int NEW_BASE>
-std::string WriteHorner(const Words& number)
-{
-    constexpr Radix radix = LargestPower(NEW_BASE);
-    std::vector<uint32_t> out;  // radix words, least significant first
-    out.reserve(number.size() * 32 / 3 / radix.exponent + 2);
-    for (size_t i = number.size(); i-- > 0;) {
-        uint64_t carry = number[i];
-        for (uint32_t& word : out) {
-            uint64_t t = (static_cast<uint64_t>(word) << 32) + carry;
-            word = static_cast<uint32_t>(t % radix.power);
-            carry = t / radix.power;
-        }
-        while (carry) {
-            out.push_back(static_cast<uint32_t>(carry % radix.power));
-            carry /= radix.power;
-        }
-    }
-    std::string text;
-    text.reserve(out.size() * radix.exponent);
-    char word[40];
-    for (size_t i = out.size(); i-- > 0;) {
-        uint32_t value = out[i];
-        for (int k = radix.exponent; k-- > 0; value /= NEW_BASE)
-            word[k] = DigitChar(value % NEW_BASE);
-        int skip = 0;
-        if (i + 1 == out.size())
-            while (skip + 1 < radix.exponent && word[skip] == '0')
-                ++skip;
-        text.append(word + skip, word + radix.exponent);
-    }
-    return text;
-}
-
 std::string WriteBase(const Words& number, int newBase)
 {
     if (const int bits = PowerOfTwo(newBase))
         return WriteBits(number, bits);
-    switch (newBase) {
-    case 3: return WriteHorner<3>(number);
-    case 5: return WriteHorner<5>(number);
-    case 6: return WriteHorner<6>(number);
-    case 7: return WriteHorner<7>(number);
-    case 9: return WriteHorner<9>(number);
-    case 10: return WriteHorner<10>(number);
-    case 11: return WriteHorner<11>(number);
-    case 12: return WriteHorner<12>(number);
-    case 13: return WriteHorner<13>(number);
-    case 14: return WriteHorner<14>(number);
-    default: return WriteHorner<15>(number);
-    }
+    return radixconv::WriteDigits(number, newBase);
 }
 
 }  // namespace

@@ -1,0 +1,206 @@
+#include "radixconv.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "radix.h"
+
+namespace radixconv {
+
+namespace {
+
+using radix::LargestPower;
+using words::Radix;
+using words::Words;
+
+// Words of a short number in radix `from`, in radix `to`, by Horner's rule.
+using Horner = Words (*)(const uint32_t* source, size_t count, uint32_t from);
+
+// The number held by words of one radix, in another: the source's high half
+// times from^half plus its low half, each half converted the same way down to
+// Horner's rule. from^(2^k) in the target radix is kept for every k in use.
+class RadixChange {
+public:
+    RadixChange(uint32_t from, const Radix& to, Horner horner, size_t hornerMax)
+        : from_(from), to_(to), horner_(horner), hornerMax_(hornerMax), powers_{Words{from}}
+    {
+    }
+
+    Words Convert(const uint32_t* source, size_t count)
+    {
+        while (count > 0 && source[count - 1] == 0)
+            --count;
+        if (count <= hornerMax_)
+            return horner_(source, count, from_);
+        size_t level = 0;
+        while ((size_t(2) << level) < count)
+            ++level;
+        const size_t half = size_t(1) << level;  // half < count <= 2 * half
+        Words result = words::Multiply(Convert(source + half, count - half), Power(level), to_);
+        words::AddShifted(result, Convert(source, half), 0, to_);
+        return result;
+    }
+
+private:
+    const Words& Power(size_t level)
+    {
+        while (powers_.size() <= level)
+            powers_.push_back(words::Multiply(powers_.back(), powers_.back(), to_));
+        return powers_[level];
+    }
+
+    uint32_t from_;
+    Radix to_;
+    Horner horner_;
+    size_t hornerMax_;
+    std::vector<Words> powers_;  // from^(2^k) in radix to_
+};
+
+// N = N * from + next word, from the top word down, in binary.
+Words HornerToBinary(const uint32_t* source, size_t count, uint32_t from)
+{
+    Words number;
+    number.reserve(count);
+    for (size_t j = count; j-- > 0;) {
+        uint64_t carry = source[j];
+        for (uint32_t& word : number) {
+            const uint64_t t = uint64_t(word) * from + carry;
+            word = static_cast<uint32_t>(t);
+            carry = t >> 32;
+        }
+        if (carry)
+            number.push_back(static_cast<uint32_t>(carry));
+    }
+    return number;
+}
+
+// The binary number is read in pieces of CHUNK_BITS(base) bits: the largest
+// power of two below the word radix base^k, so that 2^(CHUNK_BITS * 2^j) fills
+// nearly 2^j words of base^k and the products of the division stay close to
+// a power of two in length.
+template <int BASE>
+constexpr int ChunkBits()
+{
+    int bits = 0;
+    while ((uint64_t(2) << bits) < LargestPower(BASE).power)
+        ++bits;
+    return bits;
+}
+
+// D = D * 2^CHUNK_BITS + next chunk in words of BASE^k; the radix is a
+// constant of the instantiation, so the division becomes a multiplication.
+template <int BASE>
+Words HornerToPowerOf(const uint32_t* source, size_t count, uint32_t)
+{
+    constexpr uint64_t power = LargestPower(BASE).power;
+    constexpr int bits = ChunkBits<BASE>();
+    Words out;
+    out.reserve(count);
+    for (size_t j = count; j-- > 0;) {
+        uint64_t carry = source[j];
+        for (uint32_t& word : out) {
+            const uint64_t t = (uint64_t(word) << bits) + carry;
+            word = static_cast<uint32_t>(t % power);
+            carry = t / power;
+        }
+        for (; carry; carry /= power)
+            out.push_back(static_cast<uint32_t>(carry % power));
+    }
+    return out;
+}
+
+// The number's bits in pieces of `bits` (below 32), least significant first.
+Words Chunks(const Words& number, int bits)
+{
+    const size_t total = number.size() * 32;
+    Words chunks;
+    chunks.reserve(total / static_cast<size_t>(bits) + 1);
+    const uint32_t mask = (uint32_t(1) << bits) - 1;
+    uint64_t pending = 0;
+    int filled = 0;
+    for (uint32_t word : number) {
+        pending |= uint64_t(word) << filled;
+        filled += 32;
+        for (; filled >= bits; filled -= bits, pending >>= bits)
+            chunks.push_back(static_cast<uint32_t>(pending) & mask);
+    }
+    if (filled > 0)
+        chunks.push_back(static_cast<uint32_t>(pending));
+    return chunks;
+}
+
+// Words of BASE^k, the top one non-zero, as digits: the top word without
+// leading zeros, every other one with all k of its digits.
+template <int BASE>
+std::string TextOf(const Words& out)
+{
+    constexpr radix::Radix radix = LargestPower(BASE);
+    std::string text;
+    text.reserve(out.size() * static_cast<size_t>(radix.exponent));
+    char word[40];
+    for (size_t i = out.size(); i-- > 0;) {
+        uint32_t value = out[i];
+        for (int k = radix.exponent; k-- > 0; value /= BASE)
+            word[k] = radix::DigitChar(value % BASE);
+        int skip = 0;
+        if (i + 1 == out.size())
+            while (skip + 1 < radix.exponent && word[skip] == '0')
+                ++skip;
+        text.append(word + skip, word + radix.exponent);
+    }
+    return text;
+}
+
+template <int BASE>
+std::string Write(const Words& number)
+{
+    constexpr int bits = ChunkBits<BASE>();
+    const Words chunks = Chunks(number, bits);
+    RadixChange change(uint32_t(1) << bits, Radix(static_cast<uint32_t>(LargestPower(BASE).power)),
+                       HornerToPowerOf<BASE>, WRITE_HORNER_MAX);
+    return TextOf<BASE>(change.Convert(chunks.data(), chunks.size()));
+}
+
+}  // namespace
+
+Words ReadDigits(const std::vector<int>& digits, size_t first, int base)
+{
+    const radix::Radix chunk = LargestPower(base);
+    const size_t k = static_cast<size_t>(chunk.exponent);
+    const size_t count = digits.size() - first;
+    // Words of base^k, least significant first; the top one takes what is
+    // left over from the front.
+    Words source((count + k - 1) / k);
+    size_t at = first;
+    size_t length = count % k == 0 ? k : count % k;
+    for (size_t w = source.size(); w-- > 0;) {
+        uint64_t value = 0;
+        for (size_t j = 0; j < length; ++j, ++at)
+            value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(std::max(digits[at], 0));
+        source[w] = static_cast<uint32_t>(value);
+        length = k;
+    }
+    RadixChange change(static_cast<uint32_t>(chunk.power), Radix::Binary(), HornerToBinary, READ_HORNER_MAX);
+    Words number = change.Convert(source.data(), source.size());
+    words::Trim(number);
+    return number;
+}
+
+std::string WriteDigits(const Words& number, int base)
+{
+    switch (base) {
+    case 3: return Write<3>(number);
+    case 5: return Write<5>(number);
+    case 6: return Write<6>(number);
+    case 7: return Write<7>(number);
+    case 9: return Write<9>(number);
+    case 10: return Write<10>(number);
+    case 11: return Write<11>(number);
+    case 12: return Write<12>(number);
+    case 13: return Write<13>(number);
+    case 14: return Write<14>(number);
+    default: return Write<15>(number);
+    }
+}
+
+}  // namespace radixconv
