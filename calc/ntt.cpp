@@ -1,5 +1,6 @@
 #include "ntt.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace ntt {
@@ -44,26 +45,28 @@ public:
     uint32_t Reduce(uint64_t t) const
     {
         const uint32_t m = static_cast<uint32_t>(t) * negInverse_;
-        const uint32_t r = static_cast<uint32_t>((t + uint64_t(m) * p_) >> 32);
-        return r >= p_ ? r - p_ : r;
+        return Lower(static_cast<uint32_t>((t + uint64_t(m) * p_) >> 32));
     }
     uint32_t Mul(uint32_t a, uint32_t b) const { return Reduce(uint64_t(a) * b); }
     uint32_t ToMontgomery(uint32_t a) const { return Mul(a, r2_); }
-    uint32_t Add(uint32_t a, uint32_t b) const
-    {
-        const uint32_t s = a + b;
-        return s >= p_ ? s - p_ : s;
-    }
-    uint32_t Sub(uint32_t a, uint32_t b) const { return a >= b ? a - b : a + p_ - b; }
-    // Any 32-bit word, reduced (p > 2^30 makes at most three multiples).
+    uint32_t Add(uint32_t a, uint32_t b) const { return Lower(a + b); }
+    uint32_t Sub(uint32_t a, uint32_t b) const { return Fold(a - b); }
+    uint32_t Negate(uint32_t a) const { return Sub(0, a); }
+    // Any 32-bit word, reduced: p > 2^30.5 leaves at most two multiples.
     uint32_t FromWord(uint32_t w) const
     {
-        while (w >= p_)
-            w -= p_;
-        return w;
+        const uint32_t twice = 2 * p_;
+        return Lower(w - (twice & (0u - static_cast<uint32_t>(w >= twice))));
     }
 
 private:
+    // Without branches, which random residues would mispredict half the time
+    // (and which keep the loops from the vector units): d is a difference
+    // in (-p, p) held modulo 2^32, r a value below 2p; p < 2^31 makes the top
+    // bit the sign.
+    uint32_t Fold(uint32_t d) const { return d + (p_ & (0u - (d >> 31))); }
+    uint32_t Lower(uint32_t r) const { return Fold(r - p_); }
+
     static uint32_t NegInverse(uint32_t p)
     {
         uint32_t inverse = p;  // right in 3 bits; each step doubles them
@@ -79,31 +82,47 @@ private:
 
 // roots[len + j] = w^j * R for j < len, w of order 2 * len, for len = 1, 2,
 // 4, ... n / 2: every stage of a transform of n points reads its own run.
-// root has order n.
+// root has order n. Each run is built from the one before (w^2j is the
+// smaller run's w'^j), so its products do not wait on one another.
 void FillRoots(std::vector<uint32_t>& roots, size_t n, uint32_t root, const Field& f)
 {
     roots.resize(n);
     if (n < 2)
         return;
-    const uint32_t step = f.ToMontgomery(root);
-    uint32_t power = f.ToMontgomery(1);
-    for (size_t j = 0; j < n / 2; ++j) {
-        roots[n / 2 + j] = power;
-        power = f.Mul(power, step);
+    std::vector<uint32_t> powers;  // root^(2^k) times R, of order n / 2^k
+    for (uint32_t w = root; (size_t(1) << powers.size()) < n; w = f.Mul(f.ToMontgomery(w), w))
+        powers.push_back(f.ToMontgomery(w));
+    roots[1] = f.ToMontgomery(1);
+    size_t k = powers.size() - 1;  // order 2, the run of len 1
+    for (size_t len = 2; len < n; len *= 2) {
+        const uint32_t w = powers[--k];
+        for (size_t j = 0; j < len / 2; ++j) {
+            roots[len + 2 * j] = roots[len / 2 + j];
+            roots[len + 2 * j + 1] = f.Mul(roots[len / 2 + j], w);
+        }
     }
-    for (size_t len = n / 4; len >= 1; len /= 2)
-        for (size_t j = 0; j < len; ++j)
-            roots[len + j] = roots[2 * len + 2 * j];
 }
 
-// Decimation in frequency: natural order in, bit-reversed order out.
-void Forward(uint32_t* x, size_t n, const uint32_t* roots, const Field& f)
+// The runs of FillRoots for the inverse roots: w^-j = -w^(len - j), as w^len = -1.
+void InvertRoots(std::vector<uint32_t>& roots, size_t n, const Field& f)
 {
-    for (size_t len = n / 2; len >= 1; len /= 2) {
-        const uint32_t* w = roots + len;
+    for (size_t len = 2; len < n; len *= 2)
+        std::reverse(roots.begin() + static_cast<std::ptrdiff_t>(len + 1), roots.begin() + static_cast<std::ptrdiff_t>(2 * len));
+    for (size_t i = 3; i < n; ++i)
+        if (i & (i - 1))  // not the first of a run
+            roots[i] = f.Negate(roots[i]);
+}
+
+// Decimation in frequency: natural order in, bit-reversed order out. The
+// two last stages, whose runs are too short for the vector units, go apart;
+// every first root of a run is 1.
+void Forward(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
+{
+    for (size_t len = n / 2; len >= 4; len /= 2) {
+        const uint32_t* __restrict__ w = roots + len;
         for (size_t start = 0; start < n; start += 2 * len) {
-            uint32_t* lo = x + start;
-            uint32_t* hi = lo + len;
+            uint32_t* __restrict__ lo = x + start;
+            uint32_t* __restrict__ hi = lo + len;
             for (size_t j = 0; j < len; ++j) {
                 const uint32_t u = lo[j], v = hi[j];
                 lo[j] = f.Add(u, v);
@@ -111,17 +130,49 @@ void Forward(uint32_t* x, size_t n, const uint32_t* roots, const Field& f)
             }
         }
     }
+    if (n >= 4) {
+        const uint32_t quarter = roots[3];
+        for (size_t start = 0; start < n; start += 4) {
+            uint32_t* q = x + start;
+            const uint32_t u0 = q[0], u1 = q[1], v0 = q[2], v1 = q[3];
+            q[0] = f.Add(u0, v0);
+            q[2] = f.Sub(u0, v0);
+            q[1] = f.Add(u1, v1);
+            q[3] = f.Mul(f.Sub(u1, v1), quarter);
+        }
+    }
+    for (size_t start = 0; n >= 2 && start < n; start += 2) {
+        const uint32_t u = x[start], v = x[start + 1];
+        x[start] = f.Add(u, v);
+        x[start + 1] = f.Sub(u, v);
+    }
 }
 
 // Decimation in time with the inverse roots: bit-reversed order in, natural
 // order out, every value n times too large.
-void Inverse(uint32_t* x, size_t n, const uint32_t* roots, const Field& f)
+void Inverse(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
 {
-    for (size_t len = 1; len < n; len *= 2) {
-        const uint32_t* w = roots + len;
+    for (size_t start = 0; n >= 2 && start < n; start += 2) {
+        const uint32_t u = x[start], v = x[start + 1];
+        x[start] = f.Add(u, v);
+        x[start + 1] = f.Sub(u, v);
+    }
+    if (n >= 4) {
+        const uint32_t quarter = roots[3];
+        for (size_t start = 0; start < n; start += 4) {
+            uint32_t* q = x + start;
+            const uint32_t u0 = q[0], u1 = q[1], v0 = q[2], v1 = f.Mul(q[3], quarter);
+            q[0] = f.Add(u0, v0);
+            q[2] = f.Sub(u0, v0);
+            q[1] = f.Add(u1, v1);
+            q[3] = f.Sub(u1, v1);
+        }
+    }
+    for (size_t len = 4; len < n; len *= 2) {
+        const uint32_t* __restrict__ w = roots + len;
         for (size_t start = 0; start < n; start += 2 * len) {
-            uint32_t* lo = x + start;
-            uint32_t* hi = lo + len;
+            uint32_t* __restrict__ lo = x + start;
+            uint32_t* __restrict__ hi = lo + len;
             for (size_t j = 0; j < len; ++j) {
                 const uint32_t u = lo[j], v = f.Mul(hi[j], w[j]);
                 lo[j] = f.Add(u, v);
@@ -163,7 +214,7 @@ void Convolve(uint32_t* x, size_t n, const uint32_t* a, size_t na, const uint32_
     const uint32_t scale = f.ToMontgomery(f.ToMontgomery(PowMod(static_cast<uint32_t>(n % prime.p), prime.p - 2, prime.p)));
     for (size_t i = 0; i < n; ++i)
         x[i] = f.Mul(f.Mul(x[i], y[i]), scale);
-    FillRoots(roots, n, PowMod(root, prime.p - 2, prime.p), f);
+    InvertRoots(roots, n, f);
     Inverse(x, n, roots.data(), f);
 }
 
