@@ -19,10 +19,10 @@ using Words = std::vector<uint32_t>;
 // Below this many words in the shorter factor the schoolbook product is
 // used; at and above it, Karatsuba's. Measured (core_bench Multiply/...):
 // Karatsuba draws level with the schoolbook at about 40 words.
-constexpr size_t KARATSUBA_MIN = 40;
+constexpr size_t KARATSUBA_MIN = 96;
 // From this many words in the shorter factor on, transforms; measured: they
 // overtake Karatsuba at about 1,400 words of binary or decimal words.
-constexpr size_t NTT_MIN = 1400;
+constexpr size_t NTT_MIN = 600;
 
 // Removes high zero words.
 void Trim(Words& x);

@@ -9,7 +9,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
 need_packages cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev python3 bc \
-    fp-utils libchm-bin || exit 1
+    fp-utils libchm-bin libgmp-dev || exit 1
 
 passed=0
 failed=0
