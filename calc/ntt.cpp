@@ -113,73 +113,76 @@ void InvertRoots(std::vector<uint32_t>& roots, size_t n, const Field& f)
             roots[i] = f.Negate(roots[i]);
 }
 
-// Decimation in frequency: natural order in, bit-reversed order out. The
-// two last stages, whose runs are too short for the vector units, go apart;
-// every first root of a run is 1.
+// One stage's butterflies on one run: the parameters are restrict-qualified
+// so that the compiler may take the loop to the vector units.
+inline void ForwardRun(uint32_t* __restrict__ lo, uint32_t* __restrict__ hi, const uint32_t* __restrict__ w, size_t len,
+                       const Field f)
+{
+    for (size_t j = 0; j < len; ++j) {
+        const uint32_t u = lo[j], v = hi[j];
+        lo[j] = f.Add(u, v);
+        hi[j] = f.Mul(f.Sub(u, v), w[j]);
+    }
+}
+
+inline void InverseRun(uint32_t* __restrict__ lo, uint32_t* __restrict__ hi, const uint32_t* __restrict__ w, size_t len,
+                       const Field f)
+{
+    for (size_t j = 0; j < len; ++j) {
+        const uint32_t u = lo[j], v = f.Mul(hi[j], w[j]);
+        lo[j] = f.Add(u, v);
+        hi[j] = f.Sub(u, v);
+    }
+}
+
+// Decimation in frequency: natural order in, bit-reversed order out. The two
+// last stages, whose runs are too short for the vector units, go together.
 void Forward(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
 {
-    for (size_t len = n / 2; len >= 4; len /= 2) {
-        const uint32_t* __restrict__ w = roots + len;
-        for (size_t start = 0; start < n; start += 2 * len) {
-            uint32_t* __restrict__ lo = x + start;
-            uint32_t* __restrict__ hi = lo + len;
-            for (size_t j = 0; j < len; ++j) {
-                const uint32_t u = lo[j], v = hi[j];
-                lo[j] = f.Add(u, v);
-                hi[j] = f.Mul(f.Sub(u, v), w[j]);
-            }
-        }
-    }
+    for (size_t len = n / 2; len >= 4; len /= 2)
+        for (size_t start = 0; start < n; start += 2 * len)
+            ForwardRun(x + start, x + start + len, roots + len, len, f);
     if (n >= 4) {
         const uint32_t quarter = roots[3];
         for (size_t start = 0; start < n; start += 4) {
             uint32_t* q = x + start;
-            const uint32_t u0 = q[0], u1 = q[1], v0 = q[2], v1 = q[3];
-            q[0] = f.Add(u0, v0);
-            q[2] = f.Sub(u0, v0);
-            q[1] = f.Add(u1, v1);
-            q[3] = f.Mul(f.Sub(u1, v1), quarter);
+            const uint32_t ac = f.Add(q[0], q[2]), acw = f.Sub(q[0], q[2]);
+            const uint32_t bd = f.Add(q[1], q[3]), bdw = f.Mul(f.Sub(q[1], q[3]), quarter);
+            q[0] = f.Add(ac, bd);
+            q[1] = f.Sub(ac, bd);
+            q[2] = f.Add(acw, bdw);
+            q[3] = f.Sub(acw, bdw);
         }
-    }
-    for (size_t start = 0; n >= 2 && start < n; start += 2) {
-        const uint32_t u = x[start], v = x[start + 1];
-        x[start] = f.Add(u, v);
-        x[start + 1] = f.Sub(u, v);
+    } else if (n == 2) {
+        const uint32_t u = x[0], v = x[1];
+        x[0] = f.Add(u, v);
+        x[1] = f.Sub(u, v);
     }
 }
 
 // Decimation in time with the inverse roots: bit-reversed order in, natural
-// order out, every value n times too large.
+// order out, every value n times too large. Forward's stages backwards.
 void Inverse(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
 {
-    for (size_t start = 0; n >= 2 && start < n; start += 2) {
-        const uint32_t u = x[start], v = x[start + 1];
-        x[start] = f.Add(u, v);
-        x[start + 1] = f.Sub(u, v);
-    }
     if (n >= 4) {
         const uint32_t quarter = roots[3];
         for (size_t start = 0; start < n; start += 4) {
             uint32_t* q = x + start;
-            const uint32_t u0 = q[0], u1 = q[1], v0 = q[2], v1 = f.Mul(q[3], quarter);
-            q[0] = f.Add(u0, v0);
-            q[2] = f.Sub(u0, v0);
-            q[1] = f.Add(u1, v1);
-            q[3] = f.Sub(u1, v1);
+            const uint32_t a = f.Add(q[0], q[1]), b = f.Sub(q[0], q[1]);
+            const uint32_t c = f.Add(q[2], q[3]), d = f.Mul(f.Sub(q[2], q[3]), quarter);
+            q[0] = f.Add(a, c);
+            q[2] = f.Sub(a, c);
+            q[1] = f.Add(b, d);
+            q[3] = f.Sub(b, d);
         }
+    } else if (n == 2) {
+        const uint32_t u = x[0], v = x[1];
+        x[0] = f.Add(u, v);
+        x[1] = f.Sub(u, v);
     }
-    for (size_t len = 4; len < n; len *= 2) {
-        const uint32_t* __restrict__ w = roots + len;
-        for (size_t start = 0; start < n; start += 2 * len) {
-            uint32_t* __restrict__ lo = x + start;
-            uint32_t* __restrict__ hi = lo + len;
-            for (size_t j = 0; j < len; ++j) {
-                const uint32_t u = lo[j], v = f.Mul(hi[j], w[j]);
-                lo[j] = f.Add(u, v);
-                hi[j] = f.Sub(u, v);
-            }
-        }
-    }
+    for (size_t len = 4; len < n; len *= 2)
+        for (size_t start = 0; start < n; start += 2 * len)
+            InverseRun(x + start, x + start + len, roots + len, len, f);
 }
 
 void Load(uint32_t* x, size_t n, const uint32_t* a, size_t na, const Field& f)
@@ -190,94 +193,135 @@ void Load(uint32_t* x, size_t n, const uint32_t* a, size_t na, const Field& f)
         x[i] = 0;
 }
 
-// The cyclic convolution of a and b modulo prime, in x (n points).
-void Convolve(uint32_t* x, size_t n, const uint32_t* a, size_t na, const uint32_t* b, size_t nb, const Prime& prime,
-              std::vector<uint32_t>& roots, std::vector<uint32_t>& other)
+int LogOf(size_t n)
 {
-    const Field f(prime.p);
     int log = 0;
     while ((size_t(1) << log) < n)
         ++log;
-    const uint32_t root = PowMod(prime.root, uint64_t(1) << (prime.orderLog - log), prime.p);
-    const bool square = a == b && na == nb;
-    FillRoots(roots, n, root, f);
-    Load(x, n, a, na, f);
-    Forward(x, n, roots.data(), f);
-    const uint32_t* y = x;
-    if (!square) {
-        other.resize(n);
-        Load(other.data(), n, b, nb, f);
-        Forward(other.data(), n, roots.data(), f);
-        y = other.data();
-    }
-    // Mul(Mul(x, y), R^2 / n) = x * y / n.
-    const uint32_t scale = f.ToMontgomery(f.ToMontgomery(PowMod(static_cast<uint32_t>(n % prime.p), prime.p - 2, prime.p)));
-    for (size_t i = 0; i < n; ++i)
-        x[i] = f.Mul(f.Mul(x[i], y[i]), scale);
-    InvertRoots(roots, n, f);
-    Inverse(x, n, roots.data(), f);
+    return log;
 }
 
-// The column sum whose residues are r[0..2], as high * 2^64 + low, by
-// Garner's mixed-radix form x = r0 + p0 * t1 + p0 * p1 * t2.
-class Rebuild {
-public:
-    Rebuild()
-        : f1_(PRIMES[1].p), f2_(PRIMES[2].p),
-          inverse01_(f1_.ToMontgomery(PowMod(PRIMES[0].p % PRIMES[1].p, PRIMES[1].p - 2, PRIMES[1].p))),
-          p0In2_(f2_.ToMontgomery(PRIMES[0].p % PRIMES[2].p)),
-          inverse012_(f2_.ToMontgomery(PowMod(static_cast<uint32_t>(uint64_t(PRIMES[0].p) * PRIMES[1].p % PRIMES[2].p),
-                                              PRIMES[2].p - 2, PRIMES[2].p)))
-    {
-    }
+// The root of order n = 2^log modulo prime.
+uint32_t RootFor(const Prime& prime, int log)
+{
+    return PowMod(prime.root, uint64_t(1) << (prime.orderLog - log), prime.p);
+}
 
-    void operator()(uint32_t r0, uint32_t r1, uint32_t r2, uint32_t& high, uint64_t& low) const
-    {
-        const uint32_t p0 = PRIMES[0].p, p1 = PRIMES[1].p, p2 = PRIMES[2].p;
-        const uint32_t t1 = f1_.Mul(f1_.Sub(r1, r0 >= p1 ? r0 - p1 : r0), inverse01_);
-        const uint32_t known = f2_.Add(r0 >= p2 ? r0 - p2 : r0, f2_.Mul(t1, p0In2_));
-        const uint32_t t2 = f2_.Mul(f2_.Sub(r2, known), inverse012_);
-        const uint64_t p01 = uint64_t(p0) * p1;
-        low = r0 + uint64_t(p0) * t1;
-        const uint64_t part = (p01 & 0xFFFFFFFFu) * t2;
+// The residues of the column sums from Garner's mixed-radix form
+// x = r0 + p0 * t1 + p0 * p1 * t2: first t1 and t2 for every column, in place
+// of r1 and r2 (a loop of residue arithmetic, for the vector units), then
+// each x carried in the radix.
+void Rebuild(uint32_t* r0, uint32_t* r1, uint32_t* r2, size_t columns, uint32_t* result, const words::Radix& radix)
+{
+    const uint32_t p0 = PRIMES[0].p, p1 = PRIMES[1].p, p2 = PRIMES[2].p;
+    const Field f1(p1), f2(p2);
+    const uint32_t inverse01 = f1.ToMontgomery(PowMod(p0 % p1, p1 - 2, p1));  // p0^-1 mod p1, times R
+    const uint32_t p0In2 = f2.ToMontgomery(p0 % p2);                            // p0 mod p2, times R
+    const uint32_t inverse012 = f2.ToMontgomery(PowMod(static_cast<uint32_t>(uint64_t(p0) * p1 % p2), p2 - 2, p2));
+    for (size_t i = 0; i < columns; ++i) {
+        const uint32_t t1 = f1.Mul(f1.Sub(r1[i], f1.FromWord(r0[i])), inverse01);
+        const uint32_t known = f2.Add(f2.FromWord(r0[i]), f2.Mul(t1, p0In2));
+        r1[i] = t1;
+        r2[i] = f2.Mul(f2.Sub(r2[i], known), inverse012);
+    }
+    const uint64_t p01 = uint64_t(p0) * p1;
+    const uint64_t p01Low = p01 & 0xFFFFFFFFu, p01High = p01 >> 32;
+    uint64_t carry = 0;
+    for (size_t i = 0; i < columns; ++i) {
+        uint64_t low = r0[i] + uint64_t(p0) * r1[i] + carry;  // below 2^62 + 2^59
+        const uint64_t part = p01Low * r2[i];
         low += part;
-        high = low < part;
-        const uint64_t upper = (p01 >> 32) * t2;
+        uint32_t high = low < part;
+        const uint64_t upper = p01High * r2[i];
         const uint64_t shifted = upper << 32;
         low += shifted;
         high += static_cast<uint32_t>(upper >> 32) + (low < shifted);
+        carry = radix.Split(high, low, result[i]);
     }
+    result[columns] = static_cast<uint32_t>(carry);
+}
 
-private:
-    Field f1_, f2_;
-    uint32_t inverse01_;   // p0^-1 mod p1, times R
-    uint32_t p0In2_;       // p0 mod p2, times R
-    uint32_t inverse012_;  // (p0 * p1)^-1 mod p2, times R
-};
+// Mul(Mul(x, y), R^2 / n) = x * y / n, which the inverse transform's factor n
+// turns into x * y.
+void MultiplyPoints(uint32_t* x, const uint32_t* y, size_t n, const Field& f)
+{
+    const uint32_t p = f.P();
+    const uint32_t scale = f.ToMontgomery(f.ToMontgomery(PowMod(static_cast<uint32_t>(n % p), p - 2, p)));
+    for (size_t i = 0; i < n; ++i)
+        x[i] = f.Mul(f.Mul(x[i], y[i]), scale);
+}
 
 }  // namespace
+
+Spectrum::Spectrum(const uint32_t* a, size_t na, size_t columns) : log_(LogOf(columns))
+{
+    const size_t n = size_t(1) << log_;
+    values_.resize(3 * n);
+    std::vector<uint32_t> roots;
+    for (int k = 0; k < 3; ++k) {
+        const Field f(PRIMES[k].p);
+        FillRoots(roots, n, RootFor(PRIMES[k], log_), f);
+        Load(values_.data() + k * n, n, a, na, f);
+        Forward(values_.data() + k * n, n, roots.data(), f);
+    }
+}
+
+bool Spectrum::Serves(size_t columns) const
+{
+    return LogOf(columns) == log_;
+}
+
+const uint32_t* Spectrum::Values(int prime) const
+{
+    return values_.data() + (static_cast<size_t>(prime) << log_);
+}
+
+namespace {
+
+// x = the product's transforms: of a times b's, or b's squared when a is null.
+void Product(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result, const words::Radix& radix)
+{
+    const int log = b.Log();
+    const size_t n = size_t(1) << log;
+    std::vector<uint32_t> residues(3 * n), roots;
+    for (int k = 0; k < 3; ++k) {
+        const Field f(PRIMES[k].p);
+        uint32_t* x = residues.data() + k * n;
+        const uint32_t* y = b.Values(k);
+        FillRoots(roots, n, RootFor(PRIMES[k], log), f);
+        if (a) {
+            Load(x, n, a, na, f);
+            Forward(x, n, roots.data(), f);
+        } else {
+            std::copy(y, y + n, x);
+        }
+        MultiplyPoints(x, y, n, f);
+        InvertRoots(roots, n, f);
+        Inverse(x, n, roots.data(), f);
+    }
+    Rebuild(residues.data(), residues.data() + n, residues.data() + 2 * n, (a ? na : nb) + nb - 1, result, radix);
+}
+
+}  // namespace
+
+void Multiply(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result, const words::Radix& radix)
+{
+    Product(a, na, b, nb, result, radix);
+}
+
+void Square(const Spectrum& b, size_t nb, uint32_t* result, const words::Radix& radix)
+{
+    Product(nullptr, 0, b, nb, result, radix);
+}
 
 void Multiply(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result,
               const words::Radix& radix)
 {
-    const size_t columns = na + nb - 1;
-    size_t n = 1;
-    while (n < columns)
-        n *= 2;
-    std::vector<uint32_t> residues(3 * n), roots, other;
-    for (int k = 0; k < 3; ++k)
-        Convolve(residues.data() + k * n, n, a, na, b, nb, PRIMES[k], roots, other);
-    const Rebuild rebuild;
-    uint64_t carry = 0;
-    for (size_t i = 0; i < columns; ++i) {
-        uint32_t high;
-        uint64_t low;
-        rebuild(residues[i], residues[n + i], residues[2 * n + i], high, low);
-        low += carry;
-        high += low < carry;
-        carry = radix.Split(high, low, result[i]);
-    }
-    result[columns] = static_cast<uint32_t>(carry);
+    const Spectrum spectrum(b, nb, na + nb - 1);
+    if (a == b && na == nb)
+        Square(spectrum, nb, result, radix);
+    else
+        Multiply(a, na, spectrum, nb, result, radix);
 }
 
 const Prime& PrimeAt(int index)

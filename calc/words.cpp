@@ -132,6 +132,12 @@ void MultiplyBalanced(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* 
         Karatsuba(a, b, n, r, scratch, radix);
 }
 
+// Whether a product of na and nb words goes by transforms in one piece.
+bool ByTransform(size_t na, size_t nb)
+{
+    return std::min(na, nb) >= NTT_MIN && na + nb <= ntt::MAX_LENGTH;
+}
+
 // r[0, na + nb) = a * b for na >= nb >= 1.
 void MultiplySpans(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* r, const Radix& radix)
 {
@@ -139,7 +145,7 @@ void MultiplySpans(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, u
         Schoolbook(a, na, b, nb, r, radix);
         return;
     }
-    if (nb >= NTT_MIN && na + nb <= ntt::MAX_LENGTH) {
+    if (ByTransform(na, nb)) {
         ntt::Multiply(a, na, b, nb, r, radix);
         return;
     }
@@ -211,6 +217,35 @@ Words Multiply(const Words& a, const Words& b, const Radix& radix)
         MultiplySpans(a.data(), a.size(), b.data(), b.size(), r.data(), radix);
     else
         MultiplySpans(b.data(), b.size(), a.data(), a.size(), r.data(), radix);
+    Trim(r);
+    return r;
+}
+
+const ntt::Spectrum& Factor::SpectrumFor(size_t columns)
+{
+    for (const ntt::Spectrum& spectrum : spectra_)
+        if (spectrum.Serves(columns))
+            return spectrum;
+    spectra_.emplace_back(value_.data(), value_.size(), columns);
+    return spectra_.back();
+}
+
+Words Factor::Times(const Words& a, const Radix& radix)
+{
+    if (a.empty() || value_.empty() || !ByTransform(a.size(), value_.size()))
+        return Multiply(a, value_, radix);
+    Words r(a.size() + value_.size());
+    ntt::Multiply(a.data(), a.size(), SpectrumFor(r.size() - 1), value_.size(), r.data(), radix);
+    Trim(r);
+    return r;
+}
+
+Words Factor::Squared(const Radix& radix)
+{
+    if (value_.empty() || !ByTransform(value_.size(), value_.size()))
+        return Multiply(value_, value_, radix);
+    Words r(2 * value_.size());
+    ntt::Square(SpectrumFor(r.size() - 1), value_.size(), r.data(), radix);
     Trim(r);
     return r;
 }

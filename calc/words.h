@@ -8,8 +8,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
+#include "ntt.h"
 #include "wordradix.h"
 
 namespace words {
@@ -32,6 +34,30 @@ void AddShifted(Words& a, const Words& b, size_t offset, const Radix& radix);
 
 // a * b, trimmed; both factors' words below the radix.
 Words Multiply(const Words& a, const Words& b, const Radix& radix);
+
+// A number that many products share (a power, in the radix conversions):
+// transformed once for each transform length it is used at, it is
+// transformed no more in the products that follow, which saves a third of
+// their transforms.
+class Factor {
+public:
+    explicit Factor(Words value) : value_(std::move(value)) {}
+
+    const Words& Value() const { return value_; }
+
+    // a * this, trimmed.
+    Words Times(const Words& a, const Radix& radix);
+
+    // this * this, trimmed.
+    Words Squared(const Radix& radix);
+
+private:
+    // The transforms for a product of `columns` columns, made if need be.
+    const ntt::Spectrum& SpectrumFor(size_t columns);
+
+    Words value_;
+    std::vector<ntt::Spectrum> spectra_;
+};
 
 // result[0, na + nb) = a[0, na) * b[0, nb) by the schoolbook method, for
 // tests and for the basecase; result must not overlap a or b.

@@ -52,7 +52,7 @@ class RadixChange {
 public:
     RadixChange(uint32_t from, const Radix& to, Horner horner, size_t hornerMax)
         : from_(from), to_(to), horner_(horner), hornerMax_(hornerMax), twos_(to.IsBinary() ? TwosIn(from) : 0),
-          powers_{Words{from >> twos_}}
+          powers_{words::Factor(Words{from >> twos_})}
     {
     }
 
@@ -66,7 +66,8 @@ public:
         while ((size_t(2) << level) < count)
             ++level;
         const size_t half = size_t(1) << level;  // half < count <= 2 * half
-        Words result = words::Multiply(Convert(source + half, count - half), Power(level), to_);
+        const Words high = Convert(source + half, count - half);
+        Words result = Power(level).Times(high, to_);
         if (twos_ > 0)
             ShiftLeft(result, static_cast<size_t>(twos_) << level);
         words::AddShifted(result, Convert(source, half), 0, to_);
@@ -74,10 +75,10 @@ public:
     }
 
 private:
-    const Words& Power(size_t level)
+    words::Factor& Power(size_t level)
     {
         while (powers_.size() <= level)
-            powers_.push_back(words::Multiply(powers_.back(), powers_.back(), to_));
+            powers_.emplace_back(powers_.back().Squared(to_));
         return powers_[level];
     }
 
@@ -86,7 +87,7 @@ private:
     Horner horner_;
     size_t hornerMax_;
     int twos_;                   // factors 2 taken out of from
-    std::vector<Words> powers_;  // (from / 2^twos_)^(2^k) in radix to_
+    std::vector<words::Factor> powers_;  // (from / 2^twos_)^(2^k) in radix to_
 };
 
 // N = N * from + next word, from the top word down, in binary.

@@ -20,7 +20,7 @@ namespace radixconv {
 // Horner's rule up to this many words of the source. Measured
 // (core_bench Read/... and Write/...): dividing pays from about ... words.
 constexpr size_t READ_HORNER_MAX = 60;
-constexpr size_t WRITE_HORNER_MAX = 60;
+constexpr size_t WRITE_HORNER_MAX = 30;
 
 // The binary value of the digit values digits[first, end) read in base (3
 // to 15, not a power of two), most significant first; a value below 0
