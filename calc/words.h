@@ -24,7 +24,7 @@ using Words = std::vector<uint32_t>;
 constexpr size_t KARATSUBA_MIN = 96;
 // From this many words in the shorter factor on, transforms; measured: they
 // overtake Karatsuba at about 1,400 words of binary or decimal words.
-constexpr size_t NTT_MIN = 600;
+constexpr size_t NTT_MIN = 400;
 
 // Removes high zero words.
 void Trim(Words& x);

@@ -49,27 +49,29 @@ Words ReadBinary(const std::vector<int>& digits, size_t first, int base)
     return radixconv::ReadDigits(digits, first, base);
 }
 
-// A non-zero binary number written in a base that is a power of two.
+// A non-zero binary number written in a base that is a power of two: its
+// digits are known in number from its bit length, and filled in from the last.
 std::string WriteBits(const Words& number, int bits)
 {
-    std::string reversed;
-    reversed.reserve(number.size() * 32 / static_cast<size_t>(bits) + 1);
+    size_t top = number.size();
+    while (number[top - 1] == 0)
+        --top;
+    size_t length = (top - 1) * 32;
+    for (uint32_t word = number[top - 1]; word != 0; word >>= 1)
+        ++length;
+    std::string text((length + static_cast<size_t>(bits) - 1) / static_cast<size_t>(bits), '0');
     const uint32_t mask = (1u << bits) - 1;
     uint64_t pending = 0;
     int filled = 0;
-    for (uint32_t word : number) {
-        pending |= static_cast<uint64_t>(word) << filled;
-        filled += 32;
-        while (filled >= bits) {
-            reversed += DigitChar(static_cast<uint32_t>(pending) & mask);
-            pending >>= bits;
-            filled -= bits;
-        }
+    size_t at = text.size();
+    for (size_t i = 0; i < top; ++i) {
+        pending |= static_cast<uint64_t>(number[i]) << filled;
+        for (filled += 32; filled >= bits && at > 0; filled -= bits, pending >>= bits)
+            text[--at] = DigitChar(static_cast<uint32_t>(pending) & mask);
     }
-    if (filled > 0)
-        reversed += DigitChar(static_cast<uint32_t>(pending) & mask);
-    reversed.erase(reversed.find_last_not_of('0') + 1);
-    return std::string(reversed.rbegin(), reversed.rend());
+    if (at > 0)
+        text[0] = DigitChar(static_cast<uint32_t>(pending) & mask);
+    return text;
 }
 
 std::string WriteBase(const Words& number, int newBase)
