@@ -18,7 +18,8 @@
 namespace radixconv {
 
 // Horner's rule up to this many words of the source. Measured
-// (core_bench Read/... and Write/...): dividing pays from about ... words.
+// (core_bench WholeNumber/...): anywhere from 30 to 120 words gives the same
+// times within 5%, from 8,192 digits to a million.
 constexpr size_t READ_HORNER_MAX = 60;
 constexpr size_t WRITE_HORNER_MAX = 30;
 
