@@ -4,6 +4,7 @@
 
 #include "digits.h"
 #include "test_digits.h"
+#include "words.h"
 
 namespace {
 
@@ -146,6 +147,22 @@ TEST(Digits, LongOperandsSatisfyTheirDefinitions)
         EXPECT_LE(cmp(SlowMul(x, x), a), 0);
         const std::vector<int> next = add(x, V("1"));
         EXPECT_EQ(cmp(SlowMul(next, next), a), 1);
+    }
+}
+
+// Long enough for Karatsuba's method and for the transforms in limbs of
+// nine digits, on both sides of each switch, and all nines (the longest carries).
+TEST(Digits, ProductsAtKaratsubaAndTransformLengths)
+{
+    std::mt19937_64 rng(12);
+    const size_t k = 9 * words::KARATSUBA_MIN, t = 9 * words::NTT_MIN;
+    for (const size_t length : {k - 9, k + 9, 3 * k, t - 9, t + 9, 2 * t + 5}) {
+        for (const bool nines : {false, true}) {
+            const std::vector<int> a = V(nines ? std::string(length, '9') : RandomDigits(rng, length));
+            const std::vector<int> b = V(nines ? std::string(length + 4, '9') : RandomDigits(rng, length + 4));
+            SCOPED_TRACE(std::to_string(length) + (nines ? " nines" : " digits"));
+            EXPECT_EQ(mul(a, b), SlowMul(a, b));
+        }
     }
 }
 
