@@ -136,9 +136,9 @@ std::string Converter::Convert(int newBase)
     if (first == digits.size() || !validBases) {
         result = "0";
     } else if (newBase == base) {
-        result.reserve(digits.size() - first);
+        result.resize(digits.size() - first);
         for (size_t i = first; i < digits.size(); ++i)
-            result += IntToChar(std::max(digits[i], 0));
+            result[i - first] = IntToChar(std::max(digits[i], 0));
     } else {
         result = WriteBase(ReadBinary(digits, first, base), newBase);
     }

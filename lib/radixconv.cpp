@@ -51,8 +51,7 @@ int TwosIn(uint32_t v)
 class RadixChange {
 public:
     RadixChange(uint32_t from, const Radix& to, Horner horner, size_t hornerMax)
-        : from_(from), to_(to), horner_(horner), hornerMax_(hornerMax), twos_(to.IsBinary() ? TwosIn(from) : 0),
-          powers_{words::Factor(Words{from >> twos_})}
+        : from_(from), to_(to), horner_(horner), hornerMax_(hornerMax), twos_(to.IsBinary() ? TwosIn(from) : 0)
     {
     }
 
@@ -75,8 +74,11 @@ public:
     }
 
 private:
+    // Made when first needed: a short number allocates nothing here.
     words::Factor& Power(size_t level)
     {
+        if (powers_.empty())
+            powers_.emplace_back(Words{from_ >> twos_});
         while (powers_.size() <= level)
             powers_.emplace_back(powers_.back().Squared(to_));
         return powers_[level];
@@ -90,22 +92,44 @@ private:
     std::vector<words::Factor> powers_;  // (from / 2^twos_)^(2^k) in radix to_
 };
 
-// N = N * from + next word, from the top word down, in binary.
+// N = N * from + word, in binary.
+void HornerStep(Words& number, uint32_t from, uint32_t word)
+{
+    uint64_t carry = word;
+    for (uint32_t& w : number) {
+        const uint64_t t = uint64_t(w) * from + carry;
+        w = static_cast<uint32_t>(t);
+        carry = t >> 32;
+    }
+    if (carry)
+        number.push_back(static_cast<uint32_t>(carry));
+}
+
+// The source's words from the top one down, into binary.
 Words HornerToBinary(const uint32_t* source, size_t count, uint32_t from)
 {
     Words number;
     number.reserve(count);
-    for (size_t j = count; j-- > 0;) {
-        uint64_t carry = source[j];
-        for (uint32_t& word : number) {
-            const uint64_t t = uint64_t(word) * from + carry;
-            word = static_cast<uint32_t>(t);
-            carry = t >> 32;
-        }
-        if (carry)
-            number.push_back(static_cast<uint32_t>(carry));
-    }
+    for (size_t j = count; j-- > 0;)
+        HornerStep(number, from, source[j]);
     return number;
+}
+
+// Calls take(word) for each word of base^k that digits[first..] make, the
+// top one (which takes what is left over at the front) first; a digit value
+// below 0 counts as 0.
+template <typename Take>
+void ForEachWord(const std::vector<int>& digits, size_t first, int base, Take take)
+{
+    const size_t k = static_cast<size_t>(LargestPower(base).exponent);
+    const size_t count = digits.size() - first;
+    size_t length = count % k == 0 ? k : count % k;
+    for (size_t at = first; at < digits.size(); length = k) {
+        uint64_t value = 0;
+        for (size_t j = 0; j < length; ++j, ++at)
+            value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(std::max(digits[at], 0));
+        take(static_cast<uint32_t>(value));
+    }
 }
 
 // The binary number is read in pieces of CHUNK_BITS(base) bits: the largest
@@ -197,25 +221,23 @@ std::string Write(const Words& number)
 
 }  // namespace
 
+// A short number goes by Horner's rule as its words are formed.
 Words ReadDigits(const std::vector<int>& digits, size_t first, int base)
 {
     const radix::Radix chunk = LargestPower(base);
     const size_t k = static_cast<size_t>(chunk.exponent);
-    const size_t count = digits.size() - first;
-    // Words of base^k, least significant first; the top one takes what is
-    // left over from the front.
-    Words source((count + k - 1) / k);
-    size_t at = first;
-    size_t length = count % k == 0 ? k : count % k;
-    for (size_t w = source.size(); w-- > 0;) {
-        uint64_t value = 0;
-        for (size_t j = 0; j < length; ++j, ++at)
-            value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(std::max(digits[at], 0));
-        source[w] = static_cast<uint32_t>(value);
-        length = k;
+    const size_t count = (digits.size() - first + k - 1) / k;
+    const uint32_t from = static_cast<uint32_t>(chunk.power);
+    Words number;
+    if (count <= READ_HORNER_MAX) {
+        number.reserve(count);
+        ForEachWord(digits, first, base, [&](uint32_t word) { HornerStep(number, from, word); });
+    } else {
+        Words source(count);  // least significant first
+        size_t at = count;
+        ForEachWord(digits, first, base, [&](uint32_t word) { source[--at] = word; });
+        number = RadixChange(from, Radix::Binary(), HornerToBinary, READ_HORNER_MAX).Convert(source.data(), count);
     }
-    RadixChange change(static_cast<uint32_t>(chunk.power), Radix::Binary(), HornerToBinary, READ_HORNER_MAX);
-    Words number = change.Convert(source.data(), source.size());
     words::Trim(number);
     return number;
 }
