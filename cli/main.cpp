@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "args.h"
+#include "output.h"
 #include "report.h"
 #include "request.h"
 
@@ -16,14 +17,19 @@ namespace {
 const int EXIT_REFUSED = 1;
 const int EXIT_USAGE = 2;
 
-// Shows one request's outcome; false when it was refused.
-bool Handle(const std::string& typed, const CliOptions& options)
+// Shows one request's outcome; false when it was refused. On a terminal each
+// outcome is flushed at once; into a file or a pipe they are buffered (a
+// write per line was most of a batch's time), and flushed before a reason
+// goes to standard error, so that the two keep their order in a shared file.
+bool Handle(const std::string& typed, const CliOptions& options, bool interactive)
 {
     const RequestReport report = RunRequest(typed, options);
     std::cout << (options.json ? JsonReport(report) : PlainResult(report)) << '\n';
-    std::cout.flush();  // each outcome at once, and before its reason on a shared terminal
-    if (!options.json)
-        std::cerr << PlainError(report);
+    const std::string reason = options.json ? std::string() : PlainError(report);
+    if (interactive || !reason.empty())
+        std::cout.flush();
+    if (!reason.empty())  // even an empty insertion would flush std::cout, to which std::cerr is tied
+        std::cerr << reason;
     return report.converted;
 }
 
@@ -39,18 +45,20 @@ int Run(const std::vector<std::string>& args)
         std::cout << UsageText();
         return 0;
     }
+    const bool interactive = StdoutIsTerminal();
     bool allConverted = true;
     if (!options.numbers.empty()) {
         for (const std::string& number : options.numbers)
-            allConverted = Handle(number, options) && allConverted;
+            allConverted = Handle(number, options, interactive) && allConverted;
     } else {
         std::string line;
         while (std::getline(std::cin, line)) {
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
-            allConverted = Handle(line, options) && allConverted;
+            allConverted = Handle(line, options, interactive) && allConverted;
         }
     }
+    std::cout.flush();
     return allConverted ? 0 : EXIT_REFUSED;
 }
 
@@ -59,6 +67,7 @@ int Run(const std::vector<std::string>& args)
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);  // Handle flushes when it must; reading a line need not
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::bad_alloc&) {
