@@ -19,16 +19,17 @@ const int EXIT_USAGE = 2;
 
 // Shows one request's outcome; false when it was refused. On a terminal each
 // outcome is flushed at once; into a file or a pipe they are buffered (a
-// write per line was most of a batch's time), and flushed before a reason
-// goes to standard error, so that the two keep their order in a shared file.
+// write per line was most of a batch's time). std::cerr is tied to
+// std::cout: a reason flushes the outcomes before it, so the two keep their
+// order in a shared file, and an empty one is not written for that reason.
 bool Handle(const std::string& typed, const CliOptions& options, bool interactive)
 {
     const RequestReport report = RunRequest(typed, options);
     std::cout << (options.json ? JsonReport(report) : PlainResult(report)) << '\n';
-    const std::string reason = options.json ? std::string() : PlainError(report);
-    if (interactive || !reason.empty())
+    if (interactive)
         std::cout.flush();
-    if (!reason.empty())  // even an empty insertion would flush std::cout, to which std::cerr is tied
+    const std::string reason = options.json ? std::string() : PlainError(report);
+    if (!reason.empty())
         std::cerr << reason;
     return report.converted;
 }
