@@ -56,9 +56,13 @@ std::string WriteBits(const Words& number, int bits)
     size_t top = number.size();
     while (number[top - 1] == 0)
         --top;
-    size_t length = (top - 1) * 32;
-    for (uint32_t word = number[top - 1]; word != 0; word >>= 1)
-        ++length;
+    size_t length = (top - 1) * 32 + 1;  // bits, the top word's highest found by halving
+    uint32_t word = number[top - 1];
+    for (int half = 16; half > 0; half /= 2)
+        if (word >> half) {
+            word >>= half;
+            length += static_cast<size_t>(half);
+        }
     std::string text((length + static_cast<size_t>(bits) - 1) / static_cast<size_t>(bits), '0');
     const uint32_t mask = (1u << bits) - 1;
     uint64_t pending = 0;
