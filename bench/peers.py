@@ -14,6 +14,8 @@ numbers on standard input, is set against a four-line Python script.
         times every workload (best of N runs) and draws the plot with gnuplot
     python3 bench/peers.py --check [--cli PATH]
         the cross-check alone, on small inputs, in a few seconds
+    python3 bench/peers.py --cli build/m32/cli/kalvorix-cli --bench - --without bc,python
+        another build (here the 32-bit one) beside GMP alone
 
 A fraction is expanded exactly and cut after PREC digits, as the program does:
 its peers compute floor(N * B^PREC / A^k) for the k digits N of base A.
@@ -209,9 +211,10 @@ def cli_command(w, cli):
     return [cli, "-f", str(w.source), "-t", str(w.target), "-p", str(w.precision)]
 
 
-def peers(w, cli, gmp, check=False):
+def peers(w, cli, gmp, check=False, without=()):
     """name -> function giving (the result of w in the program's form, its Run
-    or None); peers too slow for w are left out."""
+    or None); peers too slow for w, and those of without ("bc", "python"), are
+    left out."""
     fractional = "." in w.text
 
     def from_lines(lines):
@@ -238,7 +241,9 @@ def peers(w, cli, gmp, check=False):
     }
     if gmp:
         calls[GMP] = lambda: by_process([gmp, "-c", GMP_PROCESS, source, target, precision])
-    return {name: call for name, call in calls.items() if not slow_for(name, w, check)}
+    left_out = {"bc": ("bc",), "python": ("Python process", PYTHON)}
+    skipped = {name for peer in without for name in left_out[peer]}
+    return {name: call for name, call in calls.items() if not slow_for(name, w, check) and name not in skipped}
 
 
 def core_times(bench):
@@ -302,13 +307,15 @@ def batch_input():
     return "".join(str(rng.randrange(10 ** (n - 1), 10 ** n)) + "\n" for n in lengths)
 
 
-def time_batch(cli, repeat, budget):
-    """(kalvorix-cli's seconds, the script's seconds, kalvorix-cli's peak KiB)."""
+def time_batch(cli, repeat, budget, with_script):
+    """(kalvorix-cli's seconds, the script's seconds or None, kalvorix-cli's peak KiB)."""
     text = batch_input()
     cli_time, cli_out, _ = best_time(lambda: (lambda d: (d.stdout, d))(run([cli, "-t", "16"], text)), repeat, budget)
-    script_time, script_out, _ = best_time(
-        lambda: (lambda d: (d.stdout, d))(run([sys.executable, "-c", PYTHON_BATCH], text)), repeat, budget)
-    cross_check("the batch", {CLI: cli_out, "Python script": script_out})
+    script_time = None
+    if with_script:
+        script_time, script_out, _ = best_time(
+            lambda: (lambda d: (d.stdout, d))(run([sys.executable, "-c", PYTHON_BATCH], text)), repeat, budget)
+        cross_check("the batch", {CLI: cli_out, "Python script": script_out})
     return cli_time, script_time, run([cli, "-t", "16"], text, peak=True).peak_kib
 
 
@@ -365,11 +372,16 @@ def main():
     parser.add_argument("--budget", type=float, default=10.0,
                         help="seconds after which a measurement stops repeating (after two runs)")
     parser.add_argument("--plot", default=str(ROOT / "docs/performance.png"))
+    parser.add_argument("--without", default="", help="peers to leave out: bc, python, or both with a comma")
     args = parser.parse_args()
+    without = [peer for peer in args.without.split(",") if peer]
+    if any(peer not in ("bc", "python") for peer in without):
+        sys.exit(f"--without takes bc and python, not {args.without}")
     if hasattr(sys, "set_int_max_str_digits"):
         sys.set_int_max_str_digits(0)
     bench = None if args.bench == "-" else args.bench
-    for tool in [args.cli, "bc"] + ([] if args.check else [t for t in (bench, "gnuplot", "time") if t]):
+    tools = [args.cli] + ([] if "bc" in without else ["bc"])
+    for tool in tools + ([] if args.check else [t for t in (bench, "gnuplot", "time") if t]):
         if not shutil.which(tool):
             sys.exit(f"{tool} not found (Debian: apt-get install bc gnuplot-nox time python3-gmpy2)")
     gmp = gmp_python()
@@ -379,7 +391,8 @@ def main():
     if args.check:
         workloads = check_workloads()
         for w in workloads:
-            cross_check(w.label(), {name: call()[0] for name, call in peers(w, args.cli, gmp, check=True).items()})
+            cross_check(w.label(),
+                        {name: call()[0] for name, call in peers(w, args.cli, gmp, True, without).items()})
         print(f"{len(workloads)} workloads: kalvorix-cli, {'GMP, ' if gmp else ''}bc and Python agree")
         return
 
@@ -390,7 +403,8 @@ def main():
     rows, peaks = {}, {}
     for w in timed_workloads():
         print(f"timing {w.label()}", file=sys.stderr, flush=True)
-        measured = {name: best_time(call, args.repeat, args.budget) for name, call in peers(w, args.cli, gmp).items()}
+        measured = {name: best_time(call, args.repeat, args.budget)
+                    for name, call in peers(w, args.cli, gmp, False, without).items()}
         cross_check(w.label(), {name: result for name, (_, result, _) in measured.items()})
         rows[w] = {name: seconds for name, (seconds, _, _) in measured.items()}
         peaks[w] = run(cli_command(w, args.cli), w.text + "\n", peak=True).peak_kib  # apart: time's own start is not timed
@@ -400,11 +414,11 @@ def main():
             rows[w][CORE] = core[w.core_name()]
     print_table(rows, peaks)
     print(f"timing the batch: {BATCH_LINES} lines of up to 19 decimal digits to base 16", file=sys.stderr, flush=True)
-    cli_time, script_time, peak = time_batch(args.cli, args.repeat, args.budget)
+    cli_time, script_time, peak = time_batch(args.cli, args.repeat, args.budget, "python" not in without)
+    script = f"{script_time * 1000:.0f} | {script_time / cli_time:.2f}" if script_time else "- | -"
     print(f"\n| Batch, {BATCH_LINES} lines to base 16 | kalvorix-cli (ms) | Python script (ms) "
           "| Python script / kalvorix-cli | kalvorix-cli peak (MiB) |\n|---|---|---|---|---|\n"
-          f"| up to 19 decimal digits each | {cli_time * 1000:.0f} | {script_time * 1000:.0f} "
-          f"| {script_time / cli_time:.2f} | {peak / 1024:.1f} |")
+          f"| up to 19 decimal digits each | {cli_time * 1000:.0f} | {script} | {peak / 1024:.1f} |")
     plot(rows, args.plot)
     print(f"all workloads agree; plot written to {args.plot}")
 

@@ -135,6 +135,14 @@ inline void InverseRun(uint32_t* __restrict__ lo, uint32_t* __restrict__ hi, con
     }
 }
 
+// A transform of two points, forward and inverse alike.
+void TwoPoints(uint32_t* x, const Field& f)
+{
+    const uint32_t u = x[0], v = x[1];
+    x[0] = f.Add(u, v);
+    x[1] = f.Sub(u, v);
+}
+
 // Decimation in frequency: natural order in, bit-reversed order out. The two
 // last stages, whose runs are too short for the vector units, go together.
 void Forward(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
@@ -154,9 +162,7 @@ void Forward(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
             q[3] = f.Sub(acw, bdw);
         }
     } else if (n == 2) {
-        const uint32_t u = x[0], v = x[1];
-        x[0] = f.Add(u, v);
-        x[1] = f.Sub(u, v);
+        TwoPoints(x, f);
     }
 }
 
@@ -176,9 +182,7 @@ void Inverse(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
             q[3] = f.Sub(b, d);
         }
     } else if (n == 2) {
-        const uint32_t u = x[0], v = x[1];
-        x[0] = f.Add(u, v);
-        x[1] = f.Sub(u, v);
+        TwoPoints(x, f);
     }
     for (size_t len = 4; len < n; len *= 2)
         for (size_t start = 0; start < n; start += 2 * len)

@@ -6,27 +6,17 @@
 #include "converter.h"
 #include "radix.h"
 #include "radixconv.h"
+#include "test_converter.h"
 #include "test_digits.h"
 
 namespace {
 
+using testconverter::SlowConvert;
 using testdigits::RandomDigits;
 
 std::string Convert(const std::string& text, int from, int to)
 {
     return Converter(text, from).Convert(to);
-}
-
-// One short division per output digit through NextNumber: obviously right,
-// quadratic, and sharing no code with the fast paths.
-std::string SlowConvert(const std::string& text, int from, int to)
-{
-    Converter number(text, from);
-    std::string reversed;
-    do
-        reversed += number.IntToChar(number.NextNumber(to));
-    while (!number.IsZero());
-    return std::string(reversed.rbegin(), reversed.rend());
 }
 
 // The value of a digit text modulo q, by Horner's rule.
