@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "cpu.h"
+
 namespace ntt {
 
 namespace {
@@ -84,7 +86,7 @@ private:
 // 4, ... n / 2: every stage of a transform of n points reads its own run.
 // root has order n. Each run is built from the one before (w^2j is the
 // smaller run's w'^j), so its products do not wait on one another.
-void FillRoots(std::vector<uint32_t>& roots, size_t n, uint32_t root, const Field& f)
+KALVORIX_INLINE void FillRoots(std::vector<uint32_t>& roots, size_t n, uint32_t root, const Field& f)
 {
     roots.resize(n);
     if (n < 2)
@@ -104,7 +106,7 @@ void FillRoots(std::vector<uint32_t>& roots, size_t n, uint32_t root, const Fiel
 }
 
 // The runs of FillRoots for the inverse roots: w^-j = -w^(len - j), as w^len = -1.
-void InvertRoots(std::vector<uint32_t>& roots, size_t n, const Field& f)
+KALVORIX_INLINE void InvertRoots(std::vector<uint32_t>& roots, size_t n, const Field& f)
 {
     for (size_t len = 2; len < n; len *= 2)
         std::reverse(roots.begin() + static_cast<std::ptrdiff_t>(len + 1), roots.begin() + static_cast<std::ptrdiff_t>(2 * len));
@@ -115,8 +117,8 @@ void InvertRoots(std::vector<uint32_t>& roots, size_t n, const Field& f)
 
 // One stage's butterflies on one run: the parameters are restrict-qualified
 // so that the compiler may take the loop to the vector units.
-inline void ForwardRun(uint32_t* __restrict__ lo, uint32_t* __restrict__ hi, const uint32_t* __restrict__ w, size_t len,
-                       const Field f)
+KALVORIX_INLINE void ForwardRun(uint32_t* __restrict__ lo, uint32_t* __restrict__ hi, const uint32_t* __restrict__ w,
+                                size_t len, const Field f)
 {
     for (size_t j = 0; j < len; ++j) {
         const uint32_t u = lo[j], v = hi[j];
@@ -125,8 +127,8 @@ inline void ForwardRun(uint32_t* __restrict__ lo, uint32_t* __restrict__ hi, con
     }
 }
 
-inline void InverseRun(uint32_t* __restrict__ lo, uint32_t* __restrict__ hi, const uint32_t* __restrict__ w, size_t len,
-                       const Field f)
+KALVORIX_INLINE void InverseRun(uint32_t* __restrict__ lo, uint32_t* __restrict__ hi, const uint32_t* __restrict__ w,
+                                size_t len, const Field f)
 {
     for (size_t j = 0; j < len; ++j) {
         const uint32_t u = lo[j], v = f.Mul(hi[j], w[j]);
@@ -136,7 +138,7 @@ inline void InverseRun(uint32_t* __restrict__ lo, uint32_t* __restrict__ hi, con
 }
 
 // A transform of two points, forward and inverse alike.
-void TwoPoints(uint32_t* x, const Field& f)
+KALVORIX_INLINE void TwoPoints(uint32_t* x, const Field& f)
 {
     const uint32_t u = x[0], v = x[1];
     x[0] = f.Add(u, v);
@@ -145,7 +147,7 @@ void TwoPoints(uint32_t* x, const Field& f)
 
 // Decimation in frequency: natural order in, bit-reversed order out. The two
 // last stages, whose runs are too short for the vector units, go together.
-void Forward(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
+KALVORIX_INLINE void Forward(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
 {
     for (size_t len = n / 2; len >= 4; len /= 2)
         for (size_t start = 0; start < n; start += 2 * len)
@@ -168,7 +170,7 @@ void Forward(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
 
 // Decimation in time with the inverse roots: bit-reversed order in, natural
 // order out, every value n times too large. Forward's stages backwards.
-void Inverse(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
+KALVORIX_INLINE void Inverse(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
 {
     if (n >= 4) {
         const uint32_t quarter = roots[3];
@@ -189,7 +191,7 @@ void Inverse(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
             InverseRun(x + start, x + start + len, roots + len, len, f);
 }
 
-void Load(uint32_t* x, size_t n, const uint32_t* a, size_t na, const Field& f)
+KALVORIX_INLINE void Load(uint32_t* x, size_t n, const uint32_t* a, size_t na, const Field& f)
 {
     for (size_t i = 0; i < na; ++i)
         x[i] = f.FromWord(a[i]);
@@ -215,7 +217,7 @@ uint32_t RootFor(const Prime& prime, int log)
 // x = r0 + p0 * t1 + p0 * p1 * t2: first t1 and t2 for every column, in place
 // of r1 and r2 (a loop of residue arithmetic, for the vector units), then
 // each x carried in the radix.
-void Rebuild(uint32_t* r0, uint32_t* r1, uint32_t* r2, size_t columns, uint32_t* result, const words::Radix& radix)
+KALVORIX_INLINE void Rebuild(uint32_t* r0, uint32_t* r1, uint32_t* r2, size_t columns, uint32_t* result, const words::Radix& radix)
 {
     const uint32_t p0 = PRIMES[0].p, p1 = PRIMES[1].p, p2 = PRIMES[2].p;
     const Field f1(p1), f2(p2);
@@ -247,7 +249,7 @@ void Rebuild(uint32_t* r0, uint32_t* r1, uint32_t* r2, size_t columns, uint32_t*
 
 // Mul(Mul(x, y), R^2 / n) = x * y / n, which the inverse transform's factor n
 // turns into x * y.
-void MultiplyPoints(uint32_t* x, const uint32_t* y, size_t n, const Field& f)
+KALVORIX_INLINE void MultiplyPoints(uint32_t* x, const uint32_t* y, size_t n, const Field& f)
 {
     const uint32_t p = f.P();
     const uint32_t scale = f.ToMontgomery(f.ToMontgomery(PowMod(static_cast<uint32_t>(n % p), p - 2, p)));
@@ -255,19 +257,46 @@ void MultiplyPoints(uint32_t* x, const uint32_t* y, size_t n, const Field& f)
         x[i] = f.Mul(f.Mul(x[i], y[i]), scale);
 }
 
+// values = the three transforms of a, 2^log points each.
+KALVORIX_INLINE void TransformFactorBody(uint32_t* values, int log, const uint32_t* a, size_t na)
+{
+    const size_t n = size_t(1) << log;
+    std::vector<uint32_t> roots;
+    for (int k = 0; k < 3; ++k) {
+        const Field f(PRIMES[k].p);
+        FillRoots(roots, n, RootFor(PRIMES[k], log), f);
+        Load(values + k * n, n, a, na, f);
+        Forward(values + k * n, n, roots.data(), f);
+    }
+}
+
+void TransformFactorPlain(uint32_t* values, int log, const uint32_t* a, size_t na)
+{
+    TransformFactorBody(values, log, a, na);
+}
+
+#ifdef KALVORIX_AVX2
+KALVORIX_TARGET_AVX2 void TransformFactorAvx2(uint32_t* values, int log, const uint32_t* a, size_t na)
+{
+    TransformFactorBody(values, log, a, na);
+}
+#endif
+
+void TransformFactor(uint32_t* values, int log, const uint32_t* a, size_t na)
+{
+#ifdef KALVORIX_AVX2
+    if (cpu::UseAvx2())
+        return TransformFactorAvx2(values, log, a, na);
+#endif
+    TransformFactorPlain(values, log, a, na);
+}
+
 }  // namespace
 
 Spectrum::Spectrum(const uint32_t* a, size_t na, size_t columns) : log_(LogOf(columns))
 {
-    const size_t n = size_t(1) << log_;
-    values_.resize(3 * n);
-    std::vector<uint32_t> roots;
-    for (int k = 0; k < 3; ++k) {
-        const Field f(PRIMES[k].p);
-        FillRoots(roots, n, RootFor(PRIMES[k], log_), f);
-        Load(values_.data() + k * n, n, a, na, f);
-        Forward(values_.data() + k * n, n, roots.data(), f);
-    }
+    values_.resize(size_t(3) << log_);
+    TransformFactor(values_.data(), log_, a, na);
 }
 
 bool Spectrum::Serves(size_t columns) const
@@ -283,7 +312,8 @@ const uint32_t* Spectrum::Values(int prime) const
 namespace {
 
 // x = the product's transforms: of a times b's, or b's squared when a is null.
-void Product(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result, const words::Radix& radix)
+KALVORIX_INLINE void ProductBody(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result,
+                                 const words::Radix& radix)
 {
     const int log = b.Log();
     const size_t n = size_t(1) << log;
@@ -304,6 +334,29 @@ void Product(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_
         Inverse(x, n, roots.data(), f);
     }
     Rebuild(residues.data(), residues.data() + n, residues.data() + 2 * n, (a ? na : nb) + nb - 1, result, radix);
+}
+
+void ProductPlain(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result,
+                  const words::Radix& radix)
+{
+    ProductBody(a, na, b, nb, result, radix);
+}
+
+#ifdef KALVORIX_AVX2
+KALVORIX_TARGET_AVX2 void ProductAvx2(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result,
+                                      const words::Radix& radix)
+{
+    ProductBody(a, na, b, nb, result, radix);
+}
+#endif
+
+void Product(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result, const words::Radix& radix)
+{
+#ifdef KALVORIX_AVX2
+    if (cpu::UseAvx2())
+        return ProductAvx2(a, na, b, nb, result, radix);
+#endif
+    ProductPlain(a, na, b, nb, result, radix);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cpu.h"
 #include "ntt.h"
 
 namespace words {
@@ -183,10 +184,13 @@ void AddShifted(Words& a, const Words& b, size_t offset, const Radix& radix)
     Trim(a);
 }
 
+namespace {
+
 // Column by column: the low and high halves of a column's products are summed
 // apart (neither sum can overflow), then the column and the carry into it are
 // split once by the radix.
-void Schoolbook(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result, const Radix& radix)
+KALVORIX_INLINE void SchoolbookBody(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result,
+                                    const Radix& radix)
 {
     uint64_t carry = 0;
     for (size_t c = 0; c + 1 < na + nb; ++c) {
@@ -206,6 +210,31 @@ void Schoolbook(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint
         carry = radix.Split(top, sum, result[c]);
     }
     result[na + nb - 1] = static_cast<uint32_t>(carry);
+}
+
+
+void SchoolbookPlain(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result, const Radix& radix)
+{
+    SchoolbookBody(a, na, b, nb, result, radix);
+}
+
+#ifdef KALVORIX_AVX2
+KALVORIX_TARGET_AVX2 void SchoolbookAvx2(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result,
+                                         const Radix& radix)
+{
+    SchoolbookBody(a, na, b, nb, result, radix);
+}
+#endif
+
+}  // namespace
+
+void Schoolbook(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result, const Radix& radix)
+{
+#ifdef KALVORIX_AVX2
+    if (cpu::UseAvx2())
+        return SchoolbookAvx2(a, na, b, nb, result, radix);
+#endif
+    SchoolbookPlain(a, na, b, nb, result, radix);
 }
 
 Words Multiply(const Words& a, const Words& b, const Radix& radix)
