@@ -14,7 +14,7 @@
 
 namespace ntt {
 
-// The longest transform, 2^21 words, needs 48 MiB of working memory (six
+// The longest transform, 2^21 points, needs 56 MiB of working memory (seven
 // words per point); longer products are split before they come here.
 constexpr int MAX_LOG_LENGTH = 21;
 constexpr size_t MAX_LENGTH = size_t(1) << MAX_LOG_LENGTH;
