@@ -39,7 +39,10 @@ static_assert(MAX_LOG_LENGTH <= 25, "the primes allow transforms of 2^25 points 
 // gives a * b / R, so a factor kept as b * R multiplies plainly.
 class Field {
 public:
-    explicit Field(uint32_t p) : p_(p), negInverse_(NegInverse(p)), r2_(PowMod(static_cast<uint32_t>((uint64_t(1) << 32) % p), 2, p)) {}
+    explicit Field(uint32_t p)
+        : p_(p), negInverse_(NegInverse(p)), r2_(PowMod(static_cast<uint32_t>((uint64_t(1) << 32) % p), 2, p))
+    {
+    }
 
     uint32_t P() const { return p_; }
 

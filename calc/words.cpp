@@ -21,12 +21,13 @@ uint32_t AddSpans(uint32_t* r, const uint32_t* x, size_t nx, const uint32_t* y, 
     return carry;
 }
 
-// r[0, nx) = x - y for x >= y, nx >= ny; r may be x.
-void SubSpans(uint32_t* r, const uint32_t* x, size_t nx, const uint32_t* y, size_t ny, uint64_t radix)
+// r[0, n) = x - y for x >= y, both read as n words (missing high words are
+// zeros); r may be x.
+void SubSpans(uint32_t* r, size_t n, const uint32_t* x, size_t nx, const uint32_t* y, size_t ny, uint64_t radix)
 {
     uint32_t borrow = 0;
-    for (size_t i = 0; i < nx; ++i) {
-        const int64_t d = int64_t(x[i]) - (i < ny ? y[i] : 0) - borrow;
+    for (size_t i = 0; i < n; ++i) {
+        const int64_t d = int64_t(i < nx ? x[i] : 0) - (i < ny ? y[i] : 0) - borrow;
         borrow = d < 0;
         r[i] = static_cast<uint32_t>(borrow ? d + int64_t(radix) : d);
     }
@@ -43,21 +44,14 @@ int CompareSpans(const uint32_t* x, size_t nx, const uint32_t* y, size_t ny)
     return 0;
 }
 
-// r[0, n) = |x - y|, both read as n words (missing high words are zeros);
-// true when x < y.
+// r[0, n) = |x - y|, both read as n words; true when x < y.
 bool AbsDifference(uint32_t* r, size_t n, const uint32_t* x, size_t nx, const uint32_t* y, size_t ny, uint64_t radix)
 {
     const bool less = CompareSpans(x, nx, y, ny) < 0;
-    if (less) {
-        std::swap(x, y);
-        std::swap(nx, ny);
-    }
-    uint32_t borrow = 0;
-    for (size_t i = 0; i < n; ++i) {
-        const int64_t d = int64_t(i < nx ? x[i] : 0) - (i < ny ? y[i] : 0) - borrow;
-        borrow = d < 0;
-        r[i] = static_cast<uint32_t>(borrow ? d + int64_t(radix) : d);
-    }
+    if (less)
+        SubSpans(r, n, y, ny, x, nx, radix);
+    else
+        SubSpans(r, n, x, nx, y, ny, radix);
     return less;
 }
 
@@ -116,7 +110,7 @@ void Karatsuba(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, uint
     std::fill(t + 2 * l, t + 2 * u + 1, 0u);
     AddInto(t, 2 * u + 1, r + 2 * l, 2 * u, base);
     if (negative)
-        SubSpans(t, t, 2 * u + 1, m, 2 * u, base);
+        SubSpans(t, 2 * u + 1, t, 2 * u + 1, m, 2 * u, base);
     else
         AddInto(t, 2 * u + 1, m, 2 * u, base);
     AddInto(r + l, 2 * n - l, t, 2 * u + 1, base);

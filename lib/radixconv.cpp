@@ -88,7 +88,7 @@ private:
     Radix to_;
     Horner horner_;
     size_t hornerMax_;
-    int twos_;                   // factors 2 taken out of from
+    int twos_;                           // factors 2 taken out of from
     std::vector<words::Factor> powers_;  // (from / 2^twos_)^(2^k) in radix to_
 };
 
@@ -132,10 +132,10 @@ void ForEachWord(const std::vector<int>& digits, size_t first, int base, Take ta
     }
 }
 
-// The binary number is read in pieces of CHUNK_BITS(base) bits: the largest
-// power of two below the word radix base^k, so that 2^(CHUNK_BITS * 2^j) fills
-// nearly 2^j words of base^k and the products of the division stay close to
-// a power of two in length.
+// Writing reads the binary number in pieces of ChunkBits bits, 2^ChunkBits
+// the largest power of two below the word radix base^k, so that
+// 2^(ChunkBits * 2^j) fills nearly 2^j words of base^k and the products of
+// the division stay close to a power of two in length.
 template <int BASE>
 constexpr int ChunkBits()
 {
@@ -145,7 +145,7 @@ constexpr int ChunkBits()
     return bits;
 }
 
-// D = D * 2^CHUNK_BITS + next chunk in words of BASE^k; the radix is a
+// D = D * 2^ChunkBits + next piece, in words of BASE^k; the radix is a
 // constant of the instantiation, so the division becomes a multiplication.
 template <int BASE>
 Words HornerToPowerOf(const uint32_t* source, size_t count, uint32_t)
@@ -209,6 +209,8 @@ std::string TextOf(const Words& out)
     return text;
 }
 
+// A non-zero binary number in BASE: its pieces changed into words of BASE^k,
+// and those written out.
 template <int BASE>
 std::string Write(const Words& number)
 {
