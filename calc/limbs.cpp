@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "words.h"
-
 namespace limbs {
 
 namespace {

@@ -148,6 +148,19 @@ KALVORIX_INLINE void TwoPoints(uint32_t* x, const Field& f)
     x[1] = f.Sub(u, v);
 }
 
+// The forward transform's two last stages on four points: (x0, x2) and
+// (x1, x3), the second pair times the root of order 4, then (x0, x1) and
+// (x2, x3). With x1 and x2 exchanged it is the inverse's two first stages.
+KALVORIX_INLINE void FourPoints(uint32_t& x0, uint32_t& x1, uint32_t& x2, uint32_t& x3, uint32_t quarter, const Field& f)
+{
+    const uint32_t ac = f.Add(x0, x2), acw = f.Sub(x0, x2);
+    const uint32_t bd = f.Add(x1, x3), bdw = f.Mul(f.Sub(x1, x3), quarter);
+    x0 = f.Add(ac, bd);
+    x1 = f.Sub(ac, bd);
+    x2 = f.Add(acw, bdw);
+    x3 = f.Sub(acw, bdw);
+}
+
 // Decimation in frequency: natural order in, bit-reversed order out. The two
 // last stages, whose runs are too short for the vector units, go together.
 KALVORIX_INLINE void Forward(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
@@ -156,16 +169,8 @@ KALVORIX_INLINE void Forward(uint32_t* x, size_t n, const uint32_t* roots, const
         for (size_t start = 0; start < n; start += 2 * len)
             ForwardRun(x + start, x + start + len, roots + len, len, f);
     if (n >= 4) {
-        const uint32_t quarter = roots[3];
-        for (size_t start = 0; start < n; start += 4) {
-            uint32_t* q = x + start;
-            const uint32_t ac = f.Add(q[0], q[2]), acw = f.Sub(q[0], q[2]);
-            const uint32_t bd = f.Add(q[1], q[3]), bdw = f.Mul(f.Sub(q[1], q[3]), quarter);
-            q[0] = f.Add(ac, bd);
-            q[1] = f.Sub(ac, bd);
-            q[2] = f.Add(acw, bdw);
-            q[3] = f.Sub(acw, bdw);
-        }
+        for (size_t start = 0; start < n; start += 4)
+            FourPoints(x[start], x[start + 1], x[start + 2], x[start + 3], roots[3], f);
     } else if (n == 2) {
         TwoPoints(x, f);
     }
@@ -176,16 +181,8 @@ KALVORIX_INLINE void Forward(uint32_t* x, size_t n, const uint32_t* roots, const
 KALVORIX_INLINE void Inverse(uint32_t* x, size_t n, const uint32_t* roots, const Field f)
 {
     if (n >= 4) {
-        const uint32_t quarter = roots[3];
-        for (size_t start = 0; start < n; start += 4) {
-            uint32_t* q = x + start;
-            const uint32_t a = f.Add(q[0], q[1]), b = f.Sub(q[0], q[1]);
-            const uint32_t c = f.Add(q[2], q[3]), d = f.Mul(f.Sub(q[2], q[3]), quarter);
-            q[0] = f.Add(a, c);
-            q[2] = f.Sub(a, c);
-            q[1] = f.Add(b, d);
-            q[3] = f.Sub(b, d);
-        }
+        for (size_t start = 0; start < n; start += 4)
+            FourPoints(x[start], x[start + 2], x[start + 1], x[start + 3], roots[3], f);
     } else if (n == 2) {
         TwoPoints(x, f);
     }
