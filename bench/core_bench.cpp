@@ -1,8 +1,9 @@
-// The core's heaviest requests at the sizes the window allows: whole numbers
-// of up to 32,767 digits and fractions at the precision 1000 (the series that
-// bench/peers.py sets beside bc and Python), arithmetic at the precision 1000;
-// then whole conversion requests of 32,767 characters, each of which also
-// writes its number in decimal for the memory, and their worked solutions.
+// The core's heaviest requests: whole numbers of up to a million digits and
+// fractions at the precision 1000 (the series that bench/peers.py sets beside
+// its peers), the products of words by each method around their switches,
+// arithmetic at the precision 1000; then whole conversion requests of 32,767
+// characters (the window's longest), each of which also writes its number in
+// decimal for the memory, and their worked solutions.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -12,7 +13,9 @@
 #include "convert.h"
 #include "converter.h"
 #include "fraction.h"
+#include "ntt.h"
 #include "solution.h"
+#include "words.h"
 
 namespace {
 
@@ -43,6 +46,43 @@ void Fraction(benchmark::State& state, int from, int to)
     const std::string digits = RandomText(1000, from, 2);
     for (auto _ : state)
         benchmark::DoNotOptimize(ConvertFraction(digits, from, to, 1000));
+}
+
+// The three ways to multiply two random numbers of state.range(0) words, in
+// binary and in words of nine decimal digits: where each overtakes the one
+// before is where words.h switches.
+using ProductMethod = void (*)(const uint32_t*, const uint32_t*, size_t, uint32_t*, const words::Radix&);
+
+void BySchoolbook(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, const words::Radix& radix)
+{
+    words::Schoolbook(a, n, b, n, r, radix);
+}
+
+void ByTransform(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, const words::Radix& radix)
+{
+    ntt::Multiply(a, n, b, n, r, radix);
+}
+
+void ByDispatch(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, const words::Radix& radix)
+{
+    const words::Words product = words::Multiply(words::Words(a, a + n), words::Words(b, b + n), radix);
+    std::copy(product.begin(), product.end(), r);
+}
+
+void Product(benchmark::State& state, ProductMethod method, bool binary)
+{
+    const size_t n = static_cast<size_t>(state.range(0));
+    const words::Radix radix = binary ? words::Radix::Binary() : words::Radix(1000000000);
+    std::mt19937 rng(9);
+    words::Words a(n), b(n), r(2 * n);
+    for (size_t i = 0; i < n; ++i) {
+        a[i] = static_cast<uint32_t>(rng() % radix.Value());
+        b[i] = static_cast<uint32_t>(rng() % radix.Value());
+    }
+    for (auto _ : state) {
+        method(a.data(), b.data(), n, r.data(), radix);
+        benchmark::DoNotOptimize(r.data());
+    }
 }
 
 void BM_DivisionAtPrecision1000(benchmark::State& state)
@@ -107,12 +147,30 @@ std::string LongMixed(int base, unsigned seed)
 
 }  // namespace
 
+// The lengths of bench/peers.py: powers of two up to the window's longest
+// number, then up to a million digits.
+void Lengths(benchmark::internal::Benchmark* b)
+{
+    for (const int64_t length : {1024, 2048, 4096, 8192, 16384, MAX_INPUT, 100000, 300000, 1000000})
+        b->Arg(length);
+}
+
 // Named "WholeNumber/FROM/TO/DIGITS" and "Fraction/FROM/TO": peers.py reads them so.
-BENCHMARK_CAPTURE(WholeNumber, 10/2, 10, 2)->RangeMultiplier(2)->Range(1024, MAX_INPUT)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(WholeNumber, 10/16, 10, 16)->RangeMultiplier(2)->Range(1024, MAX_INPUT)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(WholeNumber, 16/10, 16, 10)->RangeMultiplier(2)->Range(1024, MAX_INPUT)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WholeNumber, 10/2, 10, 2)->Apply(Lengths)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WholeNumber, 10/16, 10, 16)->Apply(Lengths)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WholeNumber, 16/10, 16, 10)->Apply(Lengths)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WholeNumber, 7/11, 7, 11)->Apply(Lengths)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Fraction, 10/2, 10, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Fraction, 3/16, 3, 16)->Unit(benchmark::kMillisecond);
+// Around the Karatsuba switch (schoolbook against words.h's choice), then
+// around the transforms' (words.h's choice, Karatsuba below 400, against the
+// transforms alone), then the growth of the transforms.
+BENCHMARK_CAPTURE(Product, Schoolbook/Binary, BySchoolbook, true)->DenseRange(64, 256, 32);
+BENCHMARK_CAPTURE(Product, Words/Binary, ByDispatch, true)->DenseRange(64, 256, 32)->DenseRange(384, 1024, 128);
+BENCHMARK_CAPTURE(Product, Transform/Binary, ByTransform, true)->DenseRange(256, 1024, 128)->Arg(4096)->Arg(16384);
+BENCHMARK_CAPTURE(Product, Schoolbook/Decimal, BySchoolbook, false)->DenseRange(64, 256, 32);
+BENCHMARK_CAPTURE(Product, Words/Decimal, ByDispatch, false)->DenseRange(64, 256, 32)->DenseRange(384, 1024, 128);
+BENCHMARK_CAPTURE(Product, Transform/Decimal, ByTransform, false)->DenseRange(256, 1024, 128)->Arg(4096)->Arg(16384);
 BENCHMARK(BM_DivisionAtPrecision1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SquareRootAtPrecision1000)->Unit(benchmark::kMillisecond);
 

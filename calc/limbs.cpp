@@ -127,23 +127,10 @@ uint32_t DivSmall(Limbs& a, uint32_t d)
     return static_cast<uint32_t>(rem);
 }
 
+// Karatsuba's method and transforms for long factors (words.h).
 Limbs Mul(const Limbs& a, const Limbs& b)
 {
-    if (a.empty() || b.empty())
-        return Limbs();
-    Limbs r(a.size() + b.size(), 0);
-    for (size_t i = 0; i < a.size(); ++i) {
-        uint64_t carry = 0;
-        uint64_t ai = a[i];
-        for (size_t k = 0; k < b.size(); ++k) {
-            uint64_t t = r[i + k] + ai * b[k] + carry;
-            r[i + k] = static_cast<uint32_t>(t % BASE);
-            carry = t / BASE;
-        }
-        r[i + b.size()] = static_cast<uint32_t>(carry);
-    }
-    Trim(r);
-    return r;
+    return words::Multiply(a, b, words::Radix(BASE));
 }
 
 // Long division in base 10^9 with quotient digits estimated from the top

@@ -10,9 +10,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "words.h"
+
 namespace limbs {
 
-using Limbs = std::vector<uint32_t>;
+// Words of words.h in the radix BASE.
+using Limbs = words::Words;
 
 constexpr uint32_t BASE = 1000000000;
 constexpr int BASE_DIGITS = 9;

@@ -76,6 +76,7 @@ int Run(const std::vector<std::string>& args, StandardStreams& streams)
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
+    std::cin.tie(nullptr);  // nothing is written through std::cout
     StandardStreams streams;
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc), streams);

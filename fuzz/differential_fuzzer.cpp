@@ -2,6 +2,10 @@
 // code: whole numbers converted there and back and compared by value, cut
 // fractions bracketed exactly, bdouble results bracketed by their exact
 // rational values, Roman numerals round trip through the conversion command.
+// Numbers of tens of thousands of digits, and products of thousands of words,
+// reach the divide-and-conquer conversions and the fast products: there the
+// exact arithmetic is too slow, and residues modulo two primes, computed from
+// the digits and words directly, stand in for it.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,6 +21,7 @@
 #include "systems.h"
 #include "text.h"
 #include "validate.h"
+#include "words.h"
 
 namespace {
 
@@ -47,6 +52,85 @@ void CheckWhole(FuzzInput& input)
     const std::string back = Converter(converted, newBase).Convert(base);
     const std::size_t first = digits.find_first_not_of('0');
     FUZZ_CHECK(back == (first == std::string::npos ? "0" : digits.substr(first)));
+}
+
+// The value of a digit text modulo q, by Horner's rule.
+uint64_t Residue(const std::string& digits, int base, uint64_t q)
+{
+    uint64_t r = 0;
+    for (char ch : digits)
+        r = (r * static_cast<uint64_t>(base) + static_cast<uint64_t>(ch <= '9' ? ch - '0' : ch - 'A' + 10)) % q;
+    return r;
+}
+
+const uint64_t PRIMES[] = {2147483647ull, 4294967291ull};
+
+// Up to 40,000 digits from bytes: each byte a digit (its low four bits) and
+// how often it repeats (its high four bits, up to 46 times), so that long
+// runs of zeros and of the largest digit, the longest carries, come often.
+std::string LongDigits(const std::string& bytes, int base)
+{
+    std::string digits;
+    for (std::size_t k = 0; k < bytes.size() && digits.size() < 40000; ++k) {
+        const unsigned byte = static_cast<unsigned char>(bytes[k]);
+        digits.append(1 + 3 * (byte >> 4), DIGIT_CHARS[(byte & 15) % static_cast<unsigned>(base)]);
+    }
+    return digits;
+}
+
+void CheckLongWhole(FuzzInput& input)
+{
+    const int base = BaseOf(input.Byte());
+    const int newBase = BaseOf(input.Byte());
+    const std::string digits = LongDigits(input.Rest(), base);
+    const std::string converted = Converter(digits, base).Convert(newBase);
+    FUZZ_CHECK(!converted.empty() && (converted == "0" || converted[0] != '0'));
+    for (const uint64_t q : PRIMES)
+        FUZZ_CHECK(Residue(converted, newBase, q) == Residue(digits, base, q));
+    const std::size_t first = digits.find_first_not_of('0');
+    FUZZ_CHECK(Converter(converted, newBase).Convert(base) == (first == std::string::npos ? "0" : digits.substr(first)));
+}
+
+// Word vectors of up to 3,000 words in one of the radices the program
+// multiplies in: words.h's product against the schoolbook's and residues.
+void CheckProduct(FuzzInput& input)
+{
+    static const uint32_t RADICES[] = {0, 1000000000u, 3486784401u, 429981696u, 1977326743u, 2357947691u};
+    const uint32_t choice = RADICES[input.Byte() % 6];
+    const words::Radix radix = choice ? words::Radix(choice) : words::Radix::Binary();
+    std::size_t sizes[2];
+    for (std::size_t& size : sizes) {
+        const unsigned high = input.Byte();
+        size = 1 + (high * 256u + input.Byte()) % 3000;
+    }
+    const std::size_t na = sizes[0], nb = sizes[1];
+    // The rest of the bytes say which words are random and which the largest.
+    const std::string shape = input.Rest();
+    uint64_t state = 0x9E3779B97F4A7C15ull ^ shape.size();
+    auto next = [&](std::size_t k) {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        const bool largest = !shape.empty() && (static_cast<unsigned char>(shape[k % shape.size()]) & 1);
+        return static_cast<uint32_t>(largest ? radix.Value() - 1 : (state >> 16) % radix.Value());
+    };
+    words::Words a(na), b(nb);
+    for (std::size_t k = 0; k < na; ++k)
+        a[k] = next(k);
+    for (std::size_t k = 0; k < nb; ++k)
+        b[k] = next(k + na);
+    const words::Words product = words::Multiply(a, b, radix);
+    words::Words expected(na + nb);
+    words::Schoolbook(a.data(), na, b.data(), nb, expected.data(), radix);
+    words::Trim(expected);
+    FUZZ_CHECK(product == expected);
+    for (const uint64_t q : PRIMES) {
+        auto residue = [&](const words::Words& x) {
+            uint64_t r = 0;
+            for (std::size_t k = x.size(); k-- > 0;)
+                r = (r * (radix.Value() % q) + x[k]) % q;
+            return r;
+        };
+        FUZZ_CHECK(residue(product) == residue(a) * residue(b) % q);
+    }
 }
 
 // D = the count digits after "0.": D / newBase^count <= N / base^k < (D + 1) / newBase^count.
@@ -171,7 +255,10 @@ void CheckRoman(FuzzInput& input)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
     FuzzInput input(data, size);
-    switch (input.Byte() % 4) {
+    // Bytes from 0xE0 choose the long checks; below, the choice of the seeds
+    // found before them stays as it was.
+    const uint8_t kind = input.Byte();
+    switch (kind < 0xE0 ? kind % 4 : 4 + kind % 2) {
     case 0:
         CheckWhole(input);
         break;
@@ -181,8 +268,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     case 2:
         CheckBdouble(input);
         break;
-    default:
+    case 3:
         CheckRoman(input);
+        break;
+    case 4:
+        CheckLongWhole(input);
+        break;
+    default:
+        CheckProduct(input);
         break;
     }
     return 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "radix.h"
+#include "radixconv.h"
 #include "systems.h"
 
 namespace {
@@ -22,13 +23,9 @@ int PowerOfTwo(int base)
     }
 }
 
-using radix::LargestPower;
-using radix::Radix;
 
 // The value of digits[first..] in base, as a binary number. Bases that are
-// powers of two are packed bit by bit; the others by Horner's rule, one word
-// of several digits at a time (N = N * base^k + next k digits), whose inner
-// loop carries no division.
+// powers of two are packed bit by bit; the others go through radixconv.
 Words ReadBinary(const std::vector<int>& digits, size_t first, int base)
 {
     Words number;
@@ -49,87 +46,35 @@ Words ReadBinary(const std::vector<int>& digits, size_t first, int base)
             number.push_back(static_cast<uint32_t>(pending));
         return number;
     }
-    const Radix chunk = LargestPower(base);
-    const size_t count = digits.size() - first;
-    number.reserve(count / static_cast<size_t>(chunk.exponent) + 1);
-    size_t at = first;
-    size_t length = count % static_cast<size_t>(chunk.exponent);
-    if (length == 0)
-        length = static_cast<size_t>(chunk.exponent);
-    while (at < digits.size()) {
-        uint64_t carry = 0;
-        for (size_t k = 0; k < length; ++k, ++at)
-            carry = carry * static_cast<uint64_t>(base) + static_cast<uint64_t>(std::max(digits[at], 0));
-        for (uint32_t& word : number) {
-            uint64_t t = word * chunk.power + carry;
-            word = static_cast<uint32_t>(t);
-            carry = t >> 32;
-        }
-        if (carry)
-            number.push_back(static_cast<uint32_t>(carry));
-        length = static_cast<size_t>(chunk.exponent);
-    }
-    return number;
+    return radixconv::ReadDigits(digits, first, base);
 }
 
-// A non-zero binary number written in a base that is a power of two.
+// A non-zero binary number written in a base that is a power of two: its
+// digits are known in number from its bit length, and filled in from the last.
 std::string WriteBits(const Words& number, int bits)
 {
-    std::string reversed;
-    reversed.reserve(number.size() * 32 / static_cast<size_t>(bits) + 1);
+    size_t top = number.size();
+    while (number[top - 1] == 0)
+        --top;
+    size_t length = (top - 1) * 32 + 1;  // bits, the top word's highest found by halving
+    uint32_t word = number[top - 1];
+    for (int half = 16; half > 0; half /= 2)
+        if (word >> half) {
+            word >>= half;
+            length += static_cast<size_t>(half);
+        }
+    std::string text((length + static_cast<size_t>(bits) - 1) / static_cast<size_t>(bits), '0');
     const uint32_t mask = (1u << bits) - 1;
     uint64_t pending = 0;
     int filled = 0;
-    for (uint32_t word : number) {
-        pending |= static_cast<uint64_t>(word) << filled;
-        filled += 32;
-        while (filled >= bits) {
-            reversed += DigitChar(static_cast<int>(pending & mask));
-            pending >>= bits;
-            filled -= bits;
-        }
+    size_t at = text.size();
+    for (size_t i = 0; i < top; ++i) {
+        pending |= static_cast<uint64_t>(number[i]) << filled;
+        for (filled += 32; filled >= bits && at > 0; filled -= bits, pending >>= bits)
+            text[--at] = DigitChar(static_cast<int>(pending & mask));
     }
-    if (filled > 0)
-        reversed += DigitChar(static_cast<int>(pending & mask));
-    reversed.erase(reversed.find_last_not_of('0') + 1);
-    return std::string(reversed.rbegin(), reversed.rend());
-}
-
-// A non-zero binary number written in NEW_BASE: Horner's rule again, from the
-// top word down, into words of radix NEW_BASE^k (D = D * 2^32 + next word).
-// The radix is a constant of the instantiation, so the division in the inner
-// loop becomes a multiplication.
-template <int NEW_BASE>
-std::string WriteHorner(const Words& number)
-{
-    constexpr Radix radix = LargestPower(NEW_BASE);
-    std::vector<uint32_t> out;  // radix words, least significant first
-    out.reserve(number.size() * 32 / 3 / radix.exponent + 2);
-    for (size_t i = number.size(); i-- > 0;) {
-        uint64_t carry = number[i];
-        for (uint32_t& word : out) {
-            uint64_t t = (static_cast<uint64_t>(word) << 32) + carry;
-            word = static_cast<uint32_t>(t % radix.power);
-            carry = t / radix.power;
-        }
-        while (carry) {
-            out.push_back(static_cast<uint32_t>(carry % radix.power));
-            carry /= radix.power;
-        }
-    }
-    std::string text;
-    text.reserve(out.size() * radix.exponent);
-    char word[40];
-    for (size_t i = out.size(); i-- > 0;) {
-        uint32_t value = out[i];
-        for (int k = radix.exponent; k-- > 0; value /= NEW_BASE)
-            word[k] = DigitChar(static_cast<int>(value % NEW_BASE));
-        int skip = 0;
-        if (i + 1 == out.size())
-            while (skip + 1 < radix.exponent && word[skip] == '0')
-                ++skip;
-        text.append(word + skip, word + radix.exponent);
-    }
+    if (at > 0)
+        text[0] = DigitChar(static_cast<int>(pending & mask));
     return text;
 }
 
@@ -137,19 +82,7 @@ std::string WriteBase(const Words& number, int newBase)
 {
     if (const int bits = PowerOfTwo(newBase))
         return WriteBits(number, bits);
-    switch (newBase) {
-    case 3: return WriteHorner<3>(number);
-    case 5: return WriteHorner<5>(number);
-    case 6: return WriteHorner<6>(number);
-    case 7: return WriteHorner<7>(number);
-    case 9: return WriteHorner<9>(number);
-    case 10: return WriteHorner<10>(number);
-    case 11: return WriteHorner<11>(number);
-    case 12: return WriteHorner<12>(number);
-    case 13: return WriteHorner<13>(number);
-    case 14: return WriteHorner<14>(number);
-    default: return WriteHorner<15>(number);
-    }
+    return radixconv::WriteDigits(number, newBase);
 }
 
 }  // namespace
@@ -202,9 +135,9 @@ std::string Converter::Convert(int newBase)
     if (first == digits.size() || !validBases) {
         result = "0";
     } else if (newBase == base) {
-        result.reserve(digits.size() - first);
+        result.resize(digits.size() - first);
         for (size_t i = first; i < digits.size(); ++i)
-            result += IntToChar(std::max(digits[i], 0));
+            result[i - first] = IntToChar(std::max(digits[i], 0));
     } else {
         result = WriteBase(ReadBinary(digits, first, base), newBase);
     }

@@ -135,9 +135,10 @@ TEST_F(Bdouble, RandomOperandsAgreeWithScaledIntegers)
         if (diff != 0) {
             EXPECT_EQ((a - b).print(), Fixed(diff < 0 ? -diff : diff, 4, diff < 0));
         }
-        const unsigned __int128 product = static_cast<unsigned __int128>(x) * y / 10000;
-        EXPECT_EQ((a * b).print(), Fixed(static_cast<unsigned long long>(product), 4, nx != ny));
-        EXPECT_EQ((a / b).print(), Fixed(static_cast<unsigned long long>(static_cast<unsigned __int128>(x) * 10000 / y), 4, nx != ny));
+        // x and y are below 2^31: their product and x * 10^4 fit 64 bits, in 32-bit builds too.
+        const unsigned long long product = static_cast<unsigned long long>(x) * static_cast<unsigned long long>(y) / 10000;
+        EXPECT_EQ((a * b).print(), Fixed(product, 4, nx != ny));
+        EXPECT_EQ((a / b).print(), Fixed(static_cast<unsigned long long>(x) * 10000 / static_cast<unsigned long long>(y), 4, nx != ny));
         EXPECT_EQ(cmp(a, b), sx > sy ? 1 : sx < sy ? -1 : 0);
     }
 }

@@ -4,6 +4,7 @@
 
 #include "digits.h"
 #include "test_digits.h"
+#include "words.h"
 
 namespace {
 
@@ -90,6 +91,35 @@ TEST(Digits, CompareShiftAndZeroTest)
     EXPECT_EQ(zcmp(V("010")), 0);
 }
 
+// The decimal text of x * y, the exact 128-bit product taken in 32-bit pieces
+// (a 32-bit build has no 128-bit integer).
+std::string ProductText(unsigned long long x, unsigned long long y)
+{
+    const unsigned long long mask = 0xFFFFFFFFull;
+    unsigned long long piece[4] = {0, 0, 0, 0};  // least significant first
+    const unsigned long long xs[2] = {x & mask, x >> 32}, ys[2] = {y & mask, y >> 32};
+    for (int i = 0; i < 2; ++i) {
+        unsigned long long carry = 0;
+        for (int k = 0; k < 2; ++k) {
+            const unsigned long long t = piece[i + k] + xs[i] * ys[k] + carry;  // below 2^64
+            piece[i + k] = t & mask;
+            carry = t >> 32;
+        }
+        piece[i + 2] += carry;
+    }
+    std::string text;
+    do {
+        unsigned long long rest = 0;
+        for (int k = 3; k >= 0; --k) {
+            const unsigned long long t = (rest << 32) | piece[k];
+            piece[k] = t / 10;
+            rest = t % 10;
+        }
+        text.insert(text.begin(), static_cast<char>('0' + rest));
+    } while (piece[0] | piece[1] | piece[2] | piece[3]);
+    return text;
+}
+
 // Operands that fit 64 bits are checked against the machine's own arithmetic.
 TEST(Digits, RandomOperandsAgreeWithNativeArithmetic)
 {
@@ -110,17 +140,13 @@ TEST(Digits, RandomOperandsAgreeWithNativeArithmetic)
         if (x >= y) {
             EXPECT_EQ(S(sub(a, b)), std::to_string(x - y));
         }
-        unsigned __int128 product = static_cast<unsigned __int128>(x) * y;
-        std::string expected;
-        do {
-            expected.insert(expected.begin(), static_cast<char>('0' + static_cast<int>(product % 10)));
-            product /= 10;
-        } while (product != 0);
-        EXPECT_EQ(S(mul(a, b)), expected);
+        EXPECT_EQ(S(mul(a, b)), ProductText(x, y));
+        // r * r <= x as r <= x / r, which no 64-bit overflow can spoil.
+        auto squareFits = [x](unsigned long long r) { return r == 0 || r <= x / r; };
         unsigned long long root = static_cast<unsigned long long>(sqrtl(static_cast<long double>(x)));
-        while (static_cast<unsigned __int128>(root) * root > x)
+        while (!squareFits(root))
             --root;
-        while (static_cast<unsigned __int128>(root + 1) * (root + 1) <= x)
+        while (squareFits(root + 1))
             ++root;
         std::vector<int> got = sqrt(a);
         EXPECT_EQ(got.size(), (a.size() + 1) / 2);
@@ -148,6 +174,22 @@ TEST(Digits, LongOperandsSatisfyTheirDefinitions)
         EXPECT_LE(cmp(SlowMul(x, x), a), 0);
         const std::vector<int> next = add(x, V("1"));
         EXPECT_EQ(cmp(SlowMul(next, next), a), 1);
+    }
+}
+
+// Long enough for Karatsuba's method and for the transforms in limbs of
+// nine digits, on both sides of each switch, and all nines (the longest carries).
+TEST(Digits, ProductsAtKaratsubaAndTransformLengths)
+{
+    std::mt19937_64 rng(12);
+    const size_t k = 9 * words::KARATSUBA_MIN, t = 9 * words::NTT_MIN;
+    for (const size_t length : {k - 9, k + 9, 3 * k, t - 9, t + 9, 2 * t + 5}) {
+        for (const bool nines : {false, true}) {
+            const std::vector<int> a = V(nines ? std::string(length, '9') : RandomDigits(rng, length));
+            const std::vector<int> b = V(nines ? std::string(length + 4, '9') : RandomDigits(rng, length + 4));
+            SCOPED_TRACE(std::to_string(length) + (nines ? " nines" : " digits"));
+            EXPECT_EQ(mul(a, b), SlowMul(a, b));
+        }
     }
 }
 

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <iconv.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -291,9 +292,14 @@ private:
     fs::path path_;
 };
 
+// Where the program's standard error goes: a file of its own, or the file of
+// standard output (err of the Result is then empty).
+enum class Streams { APART, SHARED };
+
 // Runs the built program in dir (a fresh one when empty) with the arguments
 // and input; files stand between, so a large input or output cannot block.
-Result RunCli(const std::vector<std::string>& args, const std::string& input, const fs::path& dir = {})
+Result RunCli(const std::vector<std::string>& args, const std::string& input, const fs::path& dir = {},
+              Streams streams = Streams::APART)
 {
     TempDir io;
     const fs::path in = io.path() / "in", out = io.path() / "out", err = io.path() / "err";
@@ -310,8 +316,9 @@ Result RunCli(const std::vector<std::string>& args, const std::string& input, co
 
     const pid_t pid = fork();
     if (pid == 0) {
-        const int fds[3] = {open(in.c_str(), O_RDONLY), open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600),
-                            open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)};
+        const int output = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int fds[3] = {open(in.c_str(), O_RDONLY), output,
+                            streams == Streams::SHARED ? output : open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)};
         for (int k = 0; k < 3; ++k)
             if (fds[k] < 0 || dup2(fds[k], k) < 0)
                 _exit(126);
@@ -459,6 +466,68 @@ TEST(CliProgram, ReadsStandardInputLineByLine)
         {"the precision of -p for every line", {"-p", "8"}, "0.1\n0.3\n", "0.00011001\n0.010011\n", "", 0},
         {"a refused line does not stop the rest", {"-t", "roman"}, "4000\n12\n", "\nXII\n", OUT_OF_RANGE + "\n", 1},
     });
+}
+
+// Into a file the outcomes are buffered, yet each reason still follows its
+// own empty line, as on a terminal.
+TEST(CliProgram, OutcomesAndReasonsKeepTheirOrderInOneFile)
+{
+    const Result result = RunCli({"-t", "16"}, "255\n1.2.3\nZ\n10\n", {}, Streams::SHARED);
+    EXPECT_EQ(result.out, "FF\n\n" + std::string(u8"Введено неверное значение:\n\nНесколько разделителей частей числа\n")
+                              + "\n" + RANGE_10 + "\nA\n");
+    EXPECT_EQ(result.status, 1);
+
+    // Many lines: far more than one buffer's worth before the refused one.
+    std::string input, expected;
+    for (int k = 0; k < 20000; ++k) {
+        input += "255\n";
+        expected += "FF\n";
+    }
+    const Result many = RunCli({"-t", "16"}, input + "Z\n255\n", {}, Streams::SHARED);
+    EXPECT_EQ(many.out, expected + "\n" + RANGE_10 + "\nFF\n");
+}
+
+// On a terminal every outcome shows before the next line is read: the
+// program's standard output is a pseudo-terminal, its input a pipe kept open.
+TEST(CliProgram, ATerminalSeesEachOutcomeAtOnce)
+{
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    const std::string slave = ptsname(master);
+    int input[2];
+    ASSERT_EQ(pipe(input), 0);
+    std::string program = KALVORIX_CLI, target = "-t", sixteen = "16";
+    char* argv[] = {program.data(), target.data(), sixteen.data(), nullptr};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int terminal = open(slave.c_str(), O_WRONLY);
+        if (terminal < 0 || dup2(input[0], 0) < 0 || dup2(terminal, 1) < 0)
+            _exit(126);
+        close(input[1]);
+        execv(argv[0], argv);
+        _exit(127);
+    }
+    close(input[0]);
+    // What the terminal shows within ten seconds, up to the first line break.
+    auto nextLine = [master]() {
+        std::string line;
+        char ch;
+        pollfd ready{master, POLLIN, 0};
+        while (poll(&ready, 1, 10000) == 1 && read(master, &ch, 1) == 1 && ch != '\n')
+            line += ch;
+        return line;
+    };
+    ASSERT_EQ(write(input[1], "255\n", 4), 4);
+    EXPECT_EQ(nextLine(), "FF\r");
+    ASSERT_EQ(write(input[1], "10\n", 3), 3);
+    EXPECT_EQ(nextLine(), "A\r");
+    close(input[1]);
+    int status = 0;
+    EXPECT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    close(master);
 }
 
 TEST(CliProgram, JsonLines)

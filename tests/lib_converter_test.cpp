@@ -3,10 +3,12 @@
 #include <random>
 
 #include "converter.h"
+#include "test_converter.h"
 #include "test_digits.h"
 
 namespace {
 
+using testconverter::SlowConvert;
 using testdigits::RandomDigits;
 
 std::string Convert(const std::string& text, int from, int to)
@@ -23,17 +25,6 @@ std::string NativeText(unsigned long long value, int base)
         value /= base;
     } while (value != 0);
     return text;
-}
-
-// One short division per output digit through NextNumber: obviously right, slow.
-std::string SlowConvert(const std::string& text, int from, int to)
-{
-    Converter number(text, from);
-    std::string reversed;
-    do
-        reversed += number.IntToChar(number.NextNumber(to));
-    while (!number.IsZero());
-    return std::string(reversed.rbegin(), reversed.rend());
 }
 
 TEST(Converter, EdgeCases)
