@@ -23,7 +23,6 @@ int PowerOfTwo(int base)
     }
 }
 
-
 // The value of digits[first..] in base, as a binary number. Bases that are
 // powers of two are packed bit by bit; the others go through radixconv.
 Words ReadBinary(const std::vector<int>& digits, size_t first, int base)
