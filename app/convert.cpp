@@ -17,12 +17,6 @@
 
 namespace {
 
-// One fresh Converter per conversion, since Convert spends it.
-std::string Rewrite(const std::string& text, int base, int newBase)
-{
-    return Converter(text, base).Convert(newBase);
-}
-
 // A length for the validators; a text too long for an int is refused, not
 // validated in part.
 int LengthOf(const std::string& text)
@@ -36,10 +30,10 @@ Outcome Fail(const std::string& message)
     return {Outcome::MESSAGE, message};
 }
 
-Outcome Succeed(const std::string& result, const std::string& decimal)
+Outcome Succeed(std::string result, std::string decimal)
 {
-    strM_BUF = decimal;
-    return {Outcome::OUTPUT, result};
+    strM_BUF = std::move(decimal);
+    return {Outcome::OUTPUT, std::move(result)};
 }
 
 // The text of a number that CheckValid refused, by its last-error code.
@@ -69,7 +63,7 @@ Outcome FromRoman(const std::string& text, int target)
     if (n > ROMAN_MAX)
         return Fail(ERR_OUTOFRANGE);
     const std::string decimal = NumToStr(n);
-    return Succeed(target == ROMAN ? text : Rewrite(decimal, 10, target), decimal);
+    return Succeed(target == ROMAN ? text : ConvertText(decimal, 10, target), decimal);
 }
 
 // Only a whole non-negative number has a Roman numeral; the sign and the
@@ -78,7 +72,7 @@ Outcome ToRoman(const std::string& text, int source, const NumberParts& parts)
 {
     if (parts.negative || parts.hasSeparator)
         return Fail(ERR_MINROMAN);
-    const std::string decimal = Rewrite(text, source, 10);
+    const std::string decimal = ConvertText(text, source, 10);
     const int v = StrToNum(decimal);
     if (v > ROMAN_MAX)
         return Fail(ERR_OUTOFRANGE);
@@ -90,8 +84,8 @@ Outcome ToRoman(const std::string& text, int source, const NumberParts& parts)
 std::string Written(const std::string& text, int source, int base, const NumberParts& parts)
 {
     if (!parts.hasSeparator)
-        return ComposeNumber(parts.negative, Rewrite(text, source, base), std::string());
-    return ComposeNumber(parts.negative, Rewrite(text.substr(0, parts.separator), source, base),
+        return ComposeNumber(parts.negative, ConvertText(text, source, base), std::string());
+    return ComposeNumber(parts.negative, ConvertText(text.substr(0, parts.separator), source, base),
                          ConvertFraction(text.substr(parts.separator + 1), source, base, iFT));
 }
 
@@ -99,8 +93,9 @@ std::string Written(const std::string& text, int source, int base, const NumberP
 // the target is decimal, and is not computed twice.
 Outcome Positional(const std::string& text, int source, int target, const NumberParts& parts)
 {
-    const std::string result = Written(text, source, target, parts);
-    return Succeed(result, target == 10 ? result : Written(text, source, 10, parts));
+    std::string result = Written(text, source, target, parts);
+    std::string decimal = target == 10 ? result : Written(text, source, 10, parts);
+    return Succeed(std::move(result), std::move(decimal));
 }
 
 }  // namespace
@@ -123,18 +118,26 @@ NumberParts SplitNumber(std::string& text)
         parts.negative = true;
         text[0] = '0';
     }
-    const size_t at = text.find_last_of(".,");
-    if (at != std::string::npos) {
-        parts.hasSeparator = true;
-        parts.separator = at;
+    // A loop of its own: find_last_of asks memchr once per character.
+    for (size_t at = text.size(); at-- > 0;) {
+        if (text[at] == '.' || text[at] == ',') {
+            parts.hasSeparator = true;
+            parts.separator = at;
+            break;
+        }
     }
     return parts;
 }
 
-std::string ComposeNumber(bool negative, const std::string& whole, const std::string& fraction)
+std::string ComposeNumber(bool negative, std::string whole, const std::string& fraction)
 {
-    const std::string number = fraction.empty() ? whole : RoundZ(whole + fraction.substr(1));
-    return negative ? "-" + number : number;
+    if (!fraction.empty()) {
+        whole.append(fraction, 1, std::string::npos);
+        whole = RoundZ(std::move(whole));
+    }
+    if (negative)
+        whole.insert(whole.begin(), '-');
+    return whole;
 }
 
 // The faults are tested in the order that decides which one is named: empty

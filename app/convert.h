@@ -36,6 +36,6 @@ NumberParts SplitNumber(std::string& text);
 // The result text of a converted whole part and a converted fraction
 // ("0." and its digits; empty for a whole number): joined, trailing zeros
 // and a bare separator dropped, "-" in front when negative.
-std::string ComposeNumber(bool negative, const std::string& whole, const std::string& fraction);
+std::string ComposeNumber(bool negative, std::string whole, const std::string& fraction);
 
 #endif

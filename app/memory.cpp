@@ -57,10 +57,10 @@ Outcome Recall(const std::string& t, const NumberParts& parts, int target, int p
     }
     strM_BUF = t;
     if (!parts.hasSeparator)
-        return {Outcome::OUTPUT, ComposeNumber(parts.negative, Converter(t, 10).Convert(target), std::string())};
+        return {Outcome::OUTPUT, ComposeNumber(parts.negative, ConvertText(t, 10, target), std::string())};
     const std::string whole = t.substr(0, parts.separator);
     const std::string fraction = "0." + t.substr(parts.separator + 1);
-    return {Outcome::OUTPUT, ComposeNumber(parts.negative, Converter(whole, 10).Convert(target),
+    return {Outcome::OUTPUT, ComposeNumber(parts.negative, ConvertText(whole, 10, target),
                                            bfConvertFromDec(bfConvertToDec(fraction, 10), target, p))};
 }
 

@@ -35,7 +35,7 @@ bool Handle(const std::string& typed, const CliOptions& options, StandardStreams
         err = options.json ? std::string() : PlainError(report);
         converted = report.converted;
     }
-    streams.Out(out + '\n');
+    streams.OutLine(out);
     streams.Err(err);
     return converted;
 }

@@ -32,34 +32,36 @@ std::string CleanNumber(const std::string& typed)
 RequestReport RunRequest(const std::string& typed, const CliOptions& options)
 {
     RequestReport report;
-    report.input = typed;
+    if (options.json)
+        report.input = typed;
     report.target = options.target;
     const std::string number = CleanNumber(typed);
     const std::string precision = Utf8ToAscii(options.precision, FOREIGN);
-    const Outcome outcome = ConvertRequest(number, precision, options.source, options.target);
+    Outcome outcome = ConvertRequest(number, precision, options.source, options.target);
     report.converted = outcome.kind == Outcome::OUTPUT;
     report.withSteps = options.steps;
     if (!report.converted) {
-        report.message = outcome.text;
+        report.message = std::move(outcome.text);
         return report;
     }
-    report.result = outcome.text;
-    report.decimal = strM_BUF;
-    if (options.json || options.steps) {
-        const Solution solution = SolveCommand(ConversionCommand(number, options.source, options.target, outcome));
+    if (options.json)
+        report.decimal = strM_BUF;
+    // -t all's JSON says nothing of exactness: no solution is needed for it.
+    if ((options.json && !options.everySystem) || options.steps) {
+        Solution solution = SolveCommand(ConversionCommand(number, options.source, options.target, outcome));
         report.solved = solution.solved;
         report.exact = solution.exact;
         report.exactWritten = solution.exactWritten;
-        report.exactValue = solution.exactValue;
-        report.steps = solution.text;
+        report.exactValue = std::move(solution.exactValue);
+        report.steps = std::move(solution.text);
     }
+    report.result = std::move(outcome.text);
     return report;
 }
 
 std::vector<RequestReport> RunEverySystem(const std::string& typed, const CliOptions& options)
 {
     CliOptions each = options;
-    each.json = false;
     each.steps = false;
     std::vector<RequestReport> reports;
     reports.reserve(NSmax - NSmin + 2);

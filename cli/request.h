@@ -8,11 +8,11 @@
 #include "args.h"
 
 struct RequestReport {
-    std::string input;    // the number as given, UTF-8 or not
+    std::string input;    // the number as given, UTF-8 or not; kept for --json only
     int target = 2;       // the system it was converted to
     bool converted = false;
     std::string result;   // Windows-1251, when converted
-    std::string decimal;  // strM_BUF after the request, when converted
+    std::string decimal;  // strM_BUF after the request, when converted; for --json only
     std::string message;  // Windows-1251, when refused
     // The worked solution's facts, asked for by --json or --steps, when converted:
     bool solved = false;
@@ -29,13 +29,13 @@ struct RequestReport {
 std::string CleanNumber(const std::string& typed);
 
 // Converts typed by the options; iFT and strM_BUF carry over to the next
-// request. With --json or --steps a converted request also gets its worked
-// solution.
+// request. With --json (but not -t all) or --steps a converted request also
+// gets its worked solution.
 RequestReport RunRequest(const std::string& typed, const CliOptions& options);
 
 // -t all: typed converted to every system, NSmin to NSmax and then ROMAN, in
 // that order, each as RunRequest would (the state carries on from one to the
-// next); without worked solutions.
+// next); without worked solutions. With --json the first report keeps the input.
 std::vector<RequestReport> RunEverySystem(const std::string& typed, const CliOptions& options);
 
 #endif

@@ -41,6 +41,13 @@ void StandardStreams::Out(const std::string& text)
         Flush();
 }
 
+void StandardStreams::OutLine(const std::string& line)
+{
+    pending_.reserve(pending_.size() + line.size() + 1);
+    pending_ += line;
+    Out("\n");
+}
+
 void StandardStreams::Err(const std::string& text)
 {
     if (text.empty())

@@ -39,6 +39,7 @@ public:
     StandardStreams& operator=(const StandardStreams&) = delete;
 
     void Out(const std::string& text);
+    void OutLine(const std::string& line);  // line and its "\n"
     void Err(const std::string& text);
     void Flush();
 

@@ -37,6 +37,15 @@ const unsigned short CP1251_HIGH[64] = {
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // 0xB8
 };
 
+// Whether every byte of text is ASCII, which each conversion below keeps as it is.
+bool IsAscii(const std::string& text)
+{
+    for (char ch : text)
+        if (static_cast<unsigned char>(ch) >= 0x80)
+            return false;
+    return true;
+}
+
 }  // namespace
 
 long DecodeUtf8(const std::string& text, std::size_t pos, std::size_t& length)
@@ -94,6 +103,8 @@ std::string ValidUtf8(const std::string& text)
 
 std::string Utf8ToAscii(const std::string& text, char placeholder)
 {
+    if (IsAscii(text))
+        return text;
     std::string out;
     out.reserve(text.size());
     std::size_t length;
@@ -106,6 +117,8 @@ std::string Utf8ToAscii(const std::string& text, char placeholder)
 
 std::string Cp1251ToUtf8(const std::string& text)
 {
+    if (IsAscii(text))
+        return text;
     std::string out;
     out.reserve(text.size() * 2);
     for (const char ch : text) {

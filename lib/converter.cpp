@@ -84,13 +84,82 @@ std::string WriteBase(const Words& number, int newBase)
     return radixconv::WriteDigits(number, newBase);
 }
 
+// How many digits of base any 64-bit value holds: a number of no more digits
+// fits one machine word.
+constexpr int WordDigits(int base)
+{
+    int count = 0;
+    for (uint64_t power = 1; power <= UINT64_MAX / static_cast<uint64_t>(base); power *= static_cast<uint64_t>(base))
+        ++count;
+    return count;
+}
+
+struct WordDigitsTable {
+    int of[NSmax + 1];
+};
+
+constexpr WordDigitsTable MakeWordDigits()
+{
+    WordDigitsTable table{};
+    for (int base = NSmin; base <= NSmax; ++base)
+        table.of[base] = WordDigits(base);
+    return table;
+}
+
+constexpr WordDigitsTable WORD_DIGITS = MakeWordDigits();
+
+// The value of digits[first..], which fits one word, by Horner's rule; what
+// value gives for an element is its digit value, one that is no digit read as 0.
+template <typename Digits, typename Value>
+uint64_t ReadWord(const Digits& digits, size_t first, int base, Value value)
+{
+    uint64_t number = 0;
+    for (size_t i = first; i < digits.size(); ++i)
+        number = number * static_cast<uint64_t>(base) + static_cast<uint64_t>(std::max(value(digits[i]), 0));
+    return number;
+}
+
+// A non-zero value written in NEW_BASE, filled in from the last digit; the
+// base is a constant, so the division becomes a multiplication.
+template <int NEW_BASE>
+std::string WriteWord(uint64_t value)
+{
+    char text[64];
+    char* at = text + sizeof text;
+    for (; value != 0; value /= NEW_BASE)
+        *--at = DigitChar(static_cast<int>(value % NEW_BASE));
+    return std::string(at, text + sizeof text);
+}
+
+// A number of a few digits, the common case of a list of numbers, goes
+// through one machine word instead of a vector of words.
+std::string WriteSmall(uint64_t value, int newBase)
+{
+    switch (newBase) {
+    case 2: return WriteWord<2>(value);
+    case 3: return WriteWord<3>(value);
+    case 4: return WriteWord<4>(value);
+    case 5: return WriteWord<5>(value);
+    case 6: return WriteWord<6>(value);
+    case 7: return WriteWord<7>(value);
+    case 8: return WriteWord<8>(value);
+    case 9: return WriteWord<9>(value);
+    case 10: return WriteWord<10>(value);
+    case 11: return WriteWord<11>(value);
+    case 12: return WriteWord<12>(value);
+    case 13: return WriteWord<13>(value);
+    case 14: return WriteWord<14>(value);
+    case 15: return WriteWord<15>(value);
+    default: return WriteWord<16>(value);
+    }
+}
+
 }  // namespace
 
-Converter::Converter(std::string text, int base) : base(base)
+Converter::Converter(std::string text, int base) : digits(text.size()), base(base)
 {
-    digits.reserve(text.size());
-    for (char ch : text)
-        digits.push_back(CharToInt(ch));
+    for (size_t i = 0; i < text.size(); ++i)
+        digits[i] = CharToInt(text[i]);
 }
 
 Converter::~Converter() = default;
@@ -137,9 +206,25 @@ std::string Converter::Convert(int newBase)
         result.resize(digits.size() - first);
         for (size_t i = first; i < digits.size(); ++i)
             result[i - first] = IntToChar(std::max(digits[i], 0));
+    } else if (digits.size() - first <= static_cast<size_t>(WORD_DIGITS.of[base])) {
+        result = WriteSmall(ReadWord(digits, first, base, [](int digit) { return digit; }), newBase);
     } else {
         result = WriteBase(ReadBinary(digits, first, base), newBase);
     }
     std::fill(digits.begin(), digits.end(), 0);
     return result;
+}
+
+std::string ConvertText(const std::string& text, int base, int newBase)
+{
+    const bool validBases = base >= NSmin && base <= NSmax && newBase >= NSmin && newBase <= NSmax;
+    if (validBases && base == newBase) {
+        const size_t first = text.find_first_not_of('0');
+        return first == std::string::npos ? std::string("0") : text.substr(first);
+    }
+    if (validBases && text.size() <= static_cast<size_t>(WORD_DIGITS.of[base])) {
+        const uint64_t value = ReadWord(text, 0, base, [base](char ch) { return DigitValue(ch, base); });
+        return value == 0 ? std::string("0") : WriteSmall(value, newBase);
+    }
+    return Converter(text, base).Convert(newBase);
 }

@@ -32,4 +32,10 @@ private:
     int base;
 };
 
+// What Converter(text, base).Convert(newBase) gives for a text of digits of
+// base, when one conversion is all a caller needs: a number kept in its base
+// is the text without its leading zeros, and one of a few digits goes through
+// a machine word; neither needs the converter's digit vector.
+std::string ConvertText(const std::string& text, int base, int newBase);
+
 #endif

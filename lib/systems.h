@@ -8,18 +8,31 @@ constexpr int ROMAN_MAX = 3999;  // largest number that has a Roman numeral
 constexpr int NSmin = 2;         // smallest positional base
 constexpr int NSmax = 16;        // largest positional base
 
+// The digit alphabet: the value of each byte as a digit of the largest base,
+// -1 for a byte that is no digit. Small letters are never digits.
+struct DigitValues {
+    signed char of[256];
+};
+
+constexpr DigitValues MakeDigitValues()
+{
+    DigitValues values{};
+    for (int byte = 0; byte < 256; ++byte)
+        values.of[byte] = static_cast<signed char>(byte >= '0' && byte <= '9'   ? byte - '0'
+                                                   : byte >= 'A' && byte <= 'F' ? byte - 'A' + 10
+                                                                                : -1);
+    return values;
+}
+
+constexpr DigitValues DIGIT_VALUES = MakeDigitValues();
+
 // Value of ch as a digit of base: "0"-"9" for 0 to 9 and, in bases up to 16,
 // "A"-"F" for 10 to 15; -1 for any other character and for a value not below
-// base. Small letters are never digits. Inline: it runs once per character
-// of every number read.
+// base. Inline and by table: it runs once per character of every number read.
 constexpr int DigitValue(char ch, int base)
 {
-    int value = -1;
-    if (ch >= '0' && ch <= '9')
-        value = ch - '0';
-    else if (ch >= 'A' && ch <= 'F' && base <= NSmax)
-        value = ch - 'A' + 10;
-    return value < base ? value : -1;
+    const int value = DIGIT_VALUES.of[static_cast<unsigned char>(ch)];
+    return value < base && (value < 10 || base <= NSmax) ? value : -1;
 }
 
 // Character of the digit value: "0"-"9" for 0 to 9, "A"-"F" for 10 to 15

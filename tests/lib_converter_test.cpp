@@ -121,6 +121,31 @@ TEST(Converter, LongTextsAgreeWithShortDivisionAndRoundTrip)
     }
 }
 
+// The one-conversion shortcut gives the converter's own text: around the
+// length where a number stops fitting one machine word, in every pair of
+// bases (the same base too), with leading zeros and for zero.
+TEST(ConvertText, AsTheConverterAroundTheWordLength)
+{
+    std::mt19937_64 rng(9);
+    for (int from = 2; from <= 16; ++from) {
+        int fits = 0;  // digits of from that any 64-bit value holds
+        for (unsigned long long power = 1; power <= ~0ULL / static_cast<unsigned long long>(from); power *= from)
+            ++fits;
+        for (int to = 2; to <= 16; ++to) {
+            for (int length : {1, fits - 1, fits, fits + 1, 2 * fits}) {
+                const std::string text = RandomDigits(rng, static_cast<size_t>(length), from);
+                const std::string largest(static_cast<size_t>(length), testdigits::ALPHABET[from - 1]);
+                for (const std::string& number : {text, largest, "00" + text, std::string(length, '0')}) {
+                    SCOPED_TRACE(number + " from " + std::to_string(from) + " to " + std::to_string(to));
+                    EXPECT_EQ(ConvertText(number, from, to), Convert(number, from, to));
+                }
+            }
+        }
+    }
+    EXPECT_EQ(ConvertText("", 10, 16), "0");
+    EXPECT_EQ(ConvertText("", 7, 7), "0");
+}
+
 TEST(Converter, InvalidDigitsGiveATextNotACrash)
 {
     EXPECT_FALSE(Convert("12G4-.", 10, 2).empty());
