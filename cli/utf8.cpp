@@ -86,18 +86,32 @@ long DecodeUtf8(const std::string& text, std::size_t pos, std::size_t& length)
     return cp;
 }
 
+namespace {
+
+// each(code point, position, length) for every sequence of text, the code
+// point -1 (length 1) for a byte that begins no well-formed one.
+template <typename Each>
+void ForEachCodePoint(const std::string& text, Each each)
+{
+    std::size_t length;
+    for (std::size_t pos = 0; pos < text.size(); pos += length) {
+        const long cp = DecodeUtf8(text, pos, length);
+        each(cp, pos, length);
+    }
+}
+
+}  // namespace
+
 std::string ValidUtf8(const std::string& text)
 {
     std::string out;
     out.reserve(text.size());
-    std::size_t length;
-    for (std::size_t pos = 0; pos < text.size(); pos += length) {
-        const long cp = DecodeUtf8(text, pos, length);
+    ForEachCodePoint(text, [&](long cp, std::size_t pos, std::size_t length) {
         if (cp < 0)
             AppendUtf8(REPLACEMENT, out);
         else
             out.append(text, pos, length);
-    }
+    });
     return out;
 }
 
@@ -107,11 +121,9 @@ std::string Utf8ToAscii(const std::string& text, char placeholder)
         return text;
     std::string out;
     out.reserve(text.size());
-    std::size_t length;
-    for (std::size_t pos = 0; pos < text.size(); pos += length) {
-        const long cp = DecodeUtf8(text, pos, length);
+    ForEachCodePoint(text, [&](long cp, std::size_t, std::size_t) {
         out += cp >= 0 && cp < 0x80 ? static_cast<char>(cp) : placeholder;
-    }
+    });
     return out;
 }
 
@@ -137,9 +149,7 @@ std::u16string Utf8ToUtf16(const std::string& text)
 {
     std::u16string out;
     out.reserve(text.size());
-    std::size_t length;
-    for (std::size_t pos = 0; pos < text.size(); pos += length) {
-        long cp = DecodeUtf8(text, pos, length);
+    ForEachCodePoint(text, [&out](long cp, std::size_t, std::size_t) {
         if (cp < 0)
             cp = REPLACEMENT;
         if (cp >= 0x10000) {
@@ -149,6 +159,6 @@ std::u16string Utf8ToUtf16(const std::string& text)
         } else {
             out += static_cast<char16_t>(cp);
         }
-    }
+    });
     return out;
 }

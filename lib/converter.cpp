@@ -135,23 +135,7 @@ std::string WriteWord(uint64_t value)
 // through one machine word instead of a vector of words.
 std::string WriteSmall(uint64_t value, int newBase)
 {
-    switch (newBase) {
-    case 2: return WriteWord<2>(value);
-    case 3: return WriteWord<3>(value);
-    case 4: return WriteWord<4>(value);
-    case 5: return WriteWord<5>(value);
-    case 6: return WriteWord<6>(value);
-    case 7: return WriteWord<7>(value);
-    case 8: return WriteWord<8>(value);
-    case 9: return WriteWord<9>(value);
-    case 10: return WriteWord<10>(value);
-    case 11: return WriteWord<11>(value);
-    case 12: return WriteWord<12>(value);
-    case 13: return WriteWord<13>(value);
-    case 14: return WriteWord<14>(value);
-    case 15: return WriteWord<15>(value);
-    default: return WriteWord<16>(value);
-    }
+    return radix::WithConstantBase(newBase, [value](auto base) { return WriteWord<decltype(base)::value>(value); });
 }
 
 }  // namespace

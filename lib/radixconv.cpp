@@ -247,19 +247,7 @@ Words ReadDigits(const std::vector<int>& digits, size_t first, int base)
 
 std::string WriteDigits(const Words& number, int base)
 {
-    switch (base) {
-    case 3: return Write<3>(number);
-    case 5: return Write<5>(number);
-    case 6: return Write<6>(number);
-    case 7: return Write<7>(number);
-    case 9: return Write<9>(number);
-    case 10: return Write<10>(number);
-    case 11: return Write<11>(number);
-    case 12: return Write<12>(number);
-    case 13: return Write<13>(number);
-    case 14: return Write<14>(number);
-    default: return Write<15>(number);
-    }
+    return radix::WithConstantBase(base, [&number](auto constant) { return Write<decltype(constant)::value>(number); });
 }
 
 }  // namespace radixconv

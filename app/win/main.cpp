@@ -94,17 +94,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     hFontM = MakeFont(ANSI_CHARSET);
     hBrushStatic = CreateSolidBrush(clrBackground);
 
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = WindowProcedure;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "A");
-    wc.hIconSm = LoadIconA(instance, "A");
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = hBrushStatic;
-    wc.lpszClassName = szClassName;
-    if (!RegisterClassExA(&wc)) {
+    if (!RegisterProgramClass(instance, szClassName, CS_DBLCLKS, WindowProcedure, hBrushStatic)) {
         ShowError(nullptr, START_FAILURE, MB_ICONHAND);
         return 0;
     }

@@ -4,6 +4,7 @@
 
 #include "lineends.h"
 #include "skin.h"
+#include "window.h"
 
 namespace {
 
@@ -72,18 +73,8 @@ LRESULT CALLBACK SolutionProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
 bool RegisterOnce(HINSTANCE instance)
 {
     static bool registered = false;
-    if (registered)
-        return true;
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = SolutionProcedure;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "A");
-    wc.hIconSm = LoadIconA(instance, "A");
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = CLASS_NAME;
-    registered = RegisterClassExA(&wc) != 0;
+    if (!registered)
+        registered = RegisterProgramClass(instance, CLASS_NAME, CS_HREDRAW | CS_VREDRAW, SolutionProcedure, nullptr);
     return registered;
 }
 

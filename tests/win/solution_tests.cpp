@@ -78,35 +78,51 @@ void Solution()
         if (!EXPECT(window != nullptr))
             continue;
         EXPECT_EQ(TextOf(TextField(window)), expected);
-        // Ctrl+A selects the whole text, as typed by the user.
+        // Ctrl+A selects the whole text, as typed by the user into the field
+        // that has the focus. Under Wine a key can reach the window before
+        // the activation has, so it is typed again until it is seen.
         SetForegroundWindow(window);
-        EXPECT(WaitFor([&] { return GetForegroundWindow() == window; }));
-        KeyWith(VK_CONTROL, 'A');
-        DWORD from = 1, to = 0;
         EXPECT(WaitFor([&] {
-            SendMessageA(TextField(window), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-            return from == 0 && to == expected.size();
+            GUITHREADINFO info = {};
+            info.cbSize = sizeof info;
+            return GetForegroundWindow() == window && GetGUIThreadInfo(p.tid, &info) && info.hwndFocus == TextField(window);
         }));
+        bool selected = false;
+        for (int attempt = 0; attempt < 3 && !selected; ++attempt) {
+            KeyWith(VK_CONTROL, 'A');
+            selected = WaitFor([&] {
+                DWORD from = 1, to = 0;
+                SendMessageA(TextField(window), EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+                return from == 0 && to == expected.size();
+            }, 2000);
+        }
+        EXPECT(selected);
         EXPECT(CloseByEscape(p, window));
     }
     g_context.clear();
 
-    // A hundred openings: no GDI object or window stays behind.
+    // A hundred openings: no GDI object or window stays behind. The count is
+    // taken after ten, once what Wine keeps for the first ones is made; a
+    // leak of one object an opening would show ninety.
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.pid);
     REQUIRE(process != nullptr);
-    const int gdiBefore = GdiObjectCount(process, p.pid), windowsBefore = WindowCount(p.pid);
-    int opened = 0;
-    for (int i = 0; i < 100; ++i) {
+    const int WAVER = 8;
+    int gdiBefore = -1, windowsBefore = -1, opened = 0;
+    for (int i = 0; i < 110; ++i) {
+        if (i == 10) {
+            gdiBefore = GdiObjectCount(process, p.pid);
+            windowsBefore = WindowCount(p.pid);
+        }
         PressF2(p);
         window = WaitSolution(p);
         opened += window != nullptr && CloseByEscape(p, window);
     }
-    EXPECT_EQ(opened, 100);
+    EXPECT_EQ(opened, 110);
     const int gdiAfter = GdiObjectCount(process, p.pid), windowsAfter = WindowCount(p.pid);
     CloseHandle(process);
     std::printf("100 solution windows: GDI objects %d -> %d, windows %d -> %d\n", gdiBefore, gdiAfter, windowsBefore,
                 windowsAfter);
-    EXPECT(gdiBefore < 0 || gdiAfter <= gdiBefore);
+    EXPECT(gdiBefore < 0 || gdiAfter <= gdiBefore + WAVER);
     EXPECT_EQ(windowsAfter, windowsBefore);
     REQUIRE(p.Responds());
     EXPECT_EQ(p.Close(), 0);
