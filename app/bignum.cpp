@@ -61,30 +61,10 @@ Limbs Difference(const Limbs& a, const Limbs& b)
     return result;
 }
 
-// Each cross product once, then all of them doubled and the squares of the
-// limbs added: half the products of a general multiplication.
+// By the arithmetic's own product, which switches to transforms for long numbers.
 Limbs Square(const Limbs& x)
 {
-    const size_t n = x.size();
-    Limbs r(2 * n, 0);
-    for (size_t i = 0; i < n; ++i) {
-        uint64_t carry = 0;
-        for (size_t k = i + 1; k < n; ++k) {
-            const uint64_t t = r[i + k] + static_cast<uint64_t>(x[i]) * x[k] + carry;
-            r[i + k] = static_cast<uint32_t>(t % limbs::BASE);
-            carry = t / limbs::BASE;
-        }
-        r[i + n] = static_cast<uint32_t>(carry);
-    }
-    uint64_t carry = 0;
-    for (size_t j = 0; j < 2 * n; ++j) {
-        const uint64_t square = static_cast<uint64_t>(x[j / 2]) * x[j / 2];
-        const uint64_t t = 2 * static_cast<uint64_t>(r[j]) + carry + (j % 2 == 0 ? square % limbs::BASE : square / limbs::BASE);
-        r[j] = static_cast<uint32_t>(t % limbs::BASE);
-        carry = t / limbs::BASE;
-    }
-    limbs::Trim(r);
-    return r;
+    return limbs::Mul(x, x);
 }
 
 // The bits of the exponent from the top: square, then multiply by base where

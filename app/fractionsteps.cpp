@@ -85,7 +85,7 @@ Fraction FractionOf(const std::string& digits, int base)
     if (kept.empty())
         return fraction;
     const uint64_t k = kept.size();
-    fraction.num = bignum::FromDecimal(base == 10 ? kept : Converter(kept, base).Convert(10));
+    fraction.num = bignum::FromDecimal(ConvertText(kept, base, 10));
     const PrimePowers ofBase = FactorsOf(static_cast<uint64_t>(base));
     bool reduced = false;
     for (int p = 0; p < PRIME_COUNT; ++p) {

@@ -37,15 +37,20 @@ StandardStreams::~StandardStreams()
 void StandardStreams::Out(const std::string& text)
 {
     pending_ += text;
-    if (outRules_.eachWrite || pending_.size() >= BATCH)
-        Flush();
+    SendWhenDue();
 }
 
 void StandardStreams::OutLine(const std::string& line)
 {
-    pending_.reserve(pending_.size() + line.size() + 1);
     pending_ += line;
-    Out("\n");
+    pending_ += '\n';
+    SendWhenDue();
+}
+
+void StandardStreams::SendWhenDue()
+{
+    if (outRules_.eachWrite || pending_.size() >= BATCH)
+        Flush();
 }
 
 void StandardStreams::Err(const std::string& text)

@@ -44,6 +44,7 @@ public:
     void Flush();
 
 private:
+    void SendWhenDue();  // at once for a person, in batches otherwise
     void Send(StandardStream stream, const StreamRules& rules, const std::string& text);
 
     StreamRules outRules_, errRules_;

@@ -13,14 +13,6 @@ namespace {
 
 SolvedCommand LastShownCommand;  // the command that last wrote the output field; from then to the next one
 
-// Keeps a command's inputs once it has written the output field; an outcome
-// that wrote nothing leaves the last one.
-void Remember(const SolvedCommand& command, const Outcome& outcome)
-{
-    if (outcome.kind == Outcome::OUTPUT)
-        LastShownCommand = command;
-}
-
 // Writes the outcome of a command into the window.
 void Apply(const Outcome& outcome, HWND owner)
 {
@@ -39,7 +31,8 @@ void StartConvert(char* text, int size, char* precision, int precisionSize, int 
     if (size > 1 && text[0] == '-')
         text[0] = '0';
     const Outcome outcome = ConvertRequest(number, digits, source, target);
-    Remember(ConversionCommand(number, source, target, outcome), outcome);
+    if (outcome.kind == Outcome::OUTPUT)  // an outcome that wrote nothing leaves the last command
+        LastShownCommand = ConversionCommand(number, source, target, outcome);
     Apply(outcome, owner);
     ChangeM();
 }
@@ -48,7 +41,8 @@ void ReadMemory(int target, HWND owner)
 {
     const std::string precision = WindowText(hEditT);
     const Outcome outcome = MemoryRecall(target, precision);
-    Remember(RecallCommand(target, precision, outcome), outcome);
+    if (outcome.kind == Outcome::OUTPUT)
+        LastShownCommand = RecallCommand(target, precision, outcome);
     Apply(outcome, owner);
     ChangeM();
 }
