@@ -1,7 +1,7 @@
 // The two system lists of the main window, without a window: their items, the
 // item each starts on, and the system an item's text stands for.
-#ifndef KALVORIX_APP_SYSTEM_LISTS_H
-#define KALVORIX_APP_SYSTEM_LISTS_H
+#ifndef KALVORIX_UI_SYSTEM_LISTS_H
+#define KALVORIX_UI_SYSTEM_LISTS_H
 
 #include <string>
 #include <vector>

@@ -14,8 +14,8 @@
 // command's own result, changes no state of the program, and may be called at
 // any time and any number of times. It shows no message: a command that is not
 // one of a successful conversion or MR gets a one-line text, never a crash.
-#ifndef KALVORIX_APP_SOLUTION_H
-#define KALVORIX_APP_SOLUTION_H
+#ifndef KALVORIX_SOLUTION_SOLUTION_H
+#define KALVORIX_SOLUTION_SOLUTION_H
 
 #include <string>
 

@@ -1,9 +1,9 @@
-// What the worked solution needs of natural numbers beyond calc/limbs.h:
+// What the worked solution needs of natural numbers beyond kernel/limbs.h:
 // decimal texts, subtraction, powers, small remainders and the removal of a
 // small prime factor. Numbers are limbs::Limbs (base 10^9, least significant
 // first, no high zero limbs), so their decimal text costs one linear pass.
-#ifndef KALVORIX_APP_BIGNUM_H
-#define KALVORIX_APP_BIGNUM_H
+#ifndef KALVORIX_SOLUTION_BIGNUM_H
+#define KALVORIX_SOLUTION_BIGNUM_H
 
 #include <cstdint>
 #include <string>

@@ -3,8 +3,8 @@
 // the exact column sums rebuilt by the Chinese remainder theorem, then carried
 // in the numbers' radix. 32-bit arithmetic with 64-bit products only, so the
 // same code serves 32-bit builds.
-#ifndef KALVORIX_CALC_NTT_H
-#define KALVORIX_CALC_NTT_H
+#ifndef KALVORIX_KERNEL_NTT_H
+#define KALVORIX_KERNEL_NTT_H
 
 #include <cstddef>
 #include <cstdint>

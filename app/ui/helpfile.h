@@ -2,8 +2,8 @@
 // directory first, as its bare name says, and then beside the program, so a
 // program started from a shortcut with another working directory still finds
 // its help. No file system calls here: the caller says what exists.
-#ifndef KALVORIX_APP_HELPFILE_H
-#define KALVORIX_APP_HELPFILE_H
+#ifndef KALVORIX_UI_HELPFILE_H
+#define KALVORIX_UI_HELPFILE_H
 
 #include <functional>
 #include <string>

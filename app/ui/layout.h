@@ -1,6 +1,6 @@
 // Layout rules of the main window that need no window.
-#ifndef KALVORIX_APP_LAYOUT_H
-#define KALVORIX_APP_LAYOUT_H
+#ifndef KALVORIX_UI_LAYOUT_H
+#define KALVORIX_UI_LAYOUT_H
 
 // The width a one-line label needs: its own width while the text fits in it
 // (textWidth pixels, as measured in its font), else the text's width, but

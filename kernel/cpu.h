@@ -4,8 +4,8 @@
 // at a time. The copy is chosen at run time by the processor. A build
 // without the AVX2 copies (the Windows program, or one configured with
 // -DKALVORIX_AVX2=OFF such as the 32-bit test build) runs the plain ones.
-#ifndef KALVORIX_CALC_CPU_H
-#define KALVORIX_CALC_CPU_H
+#ifndef KALVORIX_KERNEL_CPU_H
+#define KALVORIX_KERNEL_CPU_H
 
 // A loop body written once and inlined into both copies.
 #if defined(__GNUC__)

@@ -1,7 +1,7 @@
 // Line ends: the program's texts end their lines with "\n"; Windows' edit
 // controls, and files as Windows tools write them, want "\r\n".
-#ifndef KALVORIX_APP_LINEENDS_H
-#define KALVORIX_APP_LINEENDS_H
+#ifndef KALVORIX_UI_LINEENDS_H
+#define KALVORIX_UI_LINEENDS_H
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // The steps of a whole number in a worked solution: the positional expansion
 // that writes it in decimal, and the division table that writes a decimal
 // number in another base.
-#ifndef KALVORIX_APP_WHOLESTEPS_H
-#define KALVORIX_APP_WHOLESTEPS_H
+#ifndef KALVORIX_SOLUTION_WHOLESTEPS_H
+#define KALVORIX_SOLUTION_WHOLESTEPS_H
 
 #include <cstdint>
 #include <string>

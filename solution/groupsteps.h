@@ -1,7 +1,7 @@
 // The grouping method of a worked solution, between the bases 2, 4, 8 and 16
 // that are powers of two: each of their digits stands for a group of bits.
-#ifndef KALVORIX_APP_GROUPSTEPS_H
-#define KALVORIX_APP_GROUPSTEPS_H
+#ifndef KALVORIX_SOLUTION_GROUPSTEPS_H
+#define KALVORIX_SOLUTION_GROUPSTEPS_H
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // The Roman steps of a worked solution: a numeral read letter by letter as
 // the program reads it, and a number written place by place.
-#ifndef KALVORIX_APP_ROMANSTEPS_H
-#define KALVORIX_APP_ROMANSTEPS_H
+#ifndef KALVORIX_SOLUTION_ROMANSTEPS_H
+#define KALVORIX_SOLUTION_ROMANSTEPS_H
 
 #include <string>
 #include <vector>

@@ -3,8 +3,8 @@
 // denominator alone, so that even lengths far beyond any computation are
 // exact. Every base from 2 to 16 is a product of the primes 2 to 13, and so
 // is every denominator of a fraction written in one.
-#ifndef KALVORIX_APP_PERIOD_H
-#define KALVORIX_APP_PERIOD_H
+#ifndef KALVORIX_LIB_PERIOD_H
+#define KALVORIX_LIB_PERIOD_H
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The layout of a worked solution: long numbers shortened, long tables cut,
 // counts with their Russian words, and the names of the numeral systems.
-#ifndef KALVORIX_APP_STEPTEXT_H
-#define KALVORIX_APP_STEPTEXT_H
+#ifndef KALVORIX_SOLUTION_STEPTEXT_H
+#define KALVORIX_SOLUTION_STEPTEXT_H
 
 #include <cstddef>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // negative powers of its base, and the multiplication table that writes it
 // in another base. Values are finite decimals where they have one and
 // reduced common fractions otherwise.
-#ifndef KALVORIX_APP_FRACTIONSTEPS_H
-#define KALVORIX_APP_FRACTIONSTEPS_H
+#ifndef KALVORIX_SOLUTION_FRACTIONSTEPS_H
+#define KALVORIX_SOLUTION_FRACTIONSTEPS_H
 
 #include <cstdint>
 #include <string>

@@ -3,8 +3,8 @@
 // of several digits. Carrying a wide column sum into such words divides it by
 // the radix; a precomputed reciprocal (Moller and Granlund's method) does that
 // with two 32-by-32-bit multiplications per word, on 32-bit targets as well.
-#ifndef KALVORIX_CALC_WORDRADIX_H
-#define KALVORIX_CALC_WORDRADIX_H
+#ifndef KALVORIX_KERNEL_WORDRADIX_H
+#define KALVORIX_KERNEL_WORDRADIX_H
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // Whether a converted fraction is exact, its exact value when it can be
 // written out, and the sentence of the solution that says so.
-#ifndef KALVORIX_APP_EXACTNESS_H
-#define KALVORIX_APP_EXACTNESS_H
+#ifndef KALVORIX_SOLUTION_EXACTNESS_H
+#define KALVORIX_SOLUTION_EXACTNESS_H
 
 #include <cstdint>
 #include <string>

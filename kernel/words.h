@@ -3,8 +3,8 @@
 // radix conversions and the decimal limbs share. Products are schoolbook for
 // short numbers, Karatsuba's for longer ones and number-theoretic transforms
 // (ntt.h) for long ones, so a product of n words costs O(n log n) at length.
-#ifndef KALVORIX_CALC_WORDS_H
-#define KALVORIX_CALC_WORDS_H
+#ifndef KALVORIX_KERNEL_WORDS_H
+#define KALVORIX_KERNEL_WORDS_H
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The main window's commands and the program's keys, without a window: the
 // command identifier of each button, and what each key of the message loop does.
-#ifndef KALVORIX_APP_KEYS_H
-#define KALVORIX_APP_KEYS_H
+#ifndef KALVORIX_UI_KEYS_H
+#define KALVORIX_UI_KEYS_H
 
 // Command identifiers of the main window: its eight buttons.
 enum CommandId {

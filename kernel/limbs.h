@@ -3,8 +3,8 @@
 // fractional conversion do their heavy work here: one limb carries nine
 // decimal digits, so the schoolbook methods run about eighty times faster
 // than on single digits, and moving between digits and limbs stays linear.
-#ifndef KALVORIX_CALC_LIMBS_H
-#define KALVORIX_CALC_LIMBS_H
+#ifndef KALVORIX_KERNEL_LIMBS_H
+#define KALVORIX_KERNEL_LIMBS_H
 
 #include <cstddef>
 #include <cstdint>
