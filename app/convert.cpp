@@ -56,46 +56,25 @@ std::string NumberFault(int source, const NumberParts& parts)
     }
 }
 
-// A Roman numeral read as a whole number, to a positional base or kept as typed.
-Outcome FromRoman(const std::string& text, int target)
-{
-    const int n = RomanToArab(text.c_str());
-    if (n > ROMAN_MAX)
-        return Fail(ERR_OUTOFRANGE);
-    const std::string decimal = NumToStr(n);
-    return Succeed(target == ROMAN ? text : ConvertText(decimal, 10, target), decimal);
-}
-
 // Only a whole non-negative number has a Roman numeral; the sign and the
 // separator are refused before the range is looked at.
-Outcome ToRoman(const std::string& text, int source, const NumberParts& parts)
+Outcome ToRoman(const ReadNumber& read)
 {
-    if (parts.negative || parts.hasSeparator)
+    if (read.negative || read.hasSeparator)
         return Fail(ERR_MINROMAN);
-    const std::string decimal = ConvertText(text, source, 10);
-    const int v = StrToNum(decimal);
+    const int v = StrToNum(read.decimal);
     if (v > ROMAN_MAX)
         return Fail(ERR_OUTOFRANGE);
-    return Succeed(ArabToRoman(static_cast<unsigned short>(v)), decimal);
+    return Succeed(ArabToRoman(static_cast<unsigned short>(v)), read.decimal);
 }
 
 // The number in base: the whole part exactly, the fraction exactly expanded
-// and cut to iFT digits.
-std::string Written(const std::string& text, int source, int base, const NumberParts& parts)
+// and cut to the precision.
+std::string Written(const ReadNumber& read, int base)
 {
-    if (!parts.hasSeparator)
-        return ComposeNumber(parts.negative, ConvertText(text, source, base), std::string());
-    return ComposeNumber(parts.negative, ConvertText(text.substr(0, parts.separator), source, base),
-                         ConvertFraction(text.substr(parts.separator + 1), source, base, iFT));
-}
-
-// Between positional bases; the memory's decimal is the output itself when
-// the target is decimal, and is not computed twice.
-Outcome Positional(const std::string& text, int source, int target, const NumberParts& parts)
-{
-    std::string result = Written(text, source, target, parts);
-    std::string decimal = target == 10 ? result : Written(text, source, 10, parts);
-    return Succeed(std::move(result), std::move(decimal));
+    const std::string fraction = read.hasSeparator
+        ? ConvertFraction(read.fraction, read.system, base, read.precision) : std::string();
+    return ComposeNumber(read.negative, ConvertText(read.whole, read.system, base), fraction);
 }
 
 }  // namespace
@@ -142,15 +121,17 @@ std::string ComposeNumber(bool negative, std::string whole, const std::string& f
 
 // The faults are tested in the order that decides which one is named: empty
 // number, empty precision, validation (precision named first), then range.
-Outcome ConvertRequest(const std::string& number, const std::string& precision, int source, int target)
+bool ReadRequest(const std::string& number, const std::string& precision, int source, ReadNumber& read,
+                 Outcome& refusal)
 {
-    if (!IsSystem(source) || !IsSystem(target))
-        return Outcome();
-    if (number.empty())
-        return Fail(ERR_NOINPUT);
+    if (number.empty()) {
+        refusal = Fail(ERR_NOINPUT);
+        return false;
+    }
     if (precision.empty()) {
         iFT = PREC_DEFAULT;
-        return Fail(ERR_NOGT);
+        refusal = Fail(ERR_NOGT);
+        return false;
     }
     std::string text = number;
     const NumberParts parts = SplitNumber(text);
@@ -160,13 +141,53 @@ Outcome ConvertRequest(const std::string& number, const std::string& precision, 
         std::string message = numberOk ? std::string() : NumberFault(source, parts);
         if (!precisionOk)
             message = numberOk ? ERR_WRONGT : ERR_WRONGT + ",\n\n" + message;
-        return Fail(message);
+        refusal = Fail(message);
+        return false;
     }
     iFT = StrToNum(precision);
     SetPrec(iFT);
-    if (source == ROMAN)
-        return FromRoman(text, target);
+    read.system = source;
+    read.negative = parts.negative;
+    read.hasSeparator = parts.hasSeparator;
+    read.precision = iFT;
+    if (parts.hasSeparator) {
+        read.whole = text.substr(0, parts.separator);
+        read.fraction = text.substr(parts.separator + 1);
+    } else {
+        read.whole = std::move(text);
+        read.fraction.clear();
+    }
+    if (source == ROMAN) {
+        const int n = RomanToArab(read.whole.c_str());
+        if (n > ROMAN_MAX) {
+            refusal = Fail(ERR_OUTOFRANGE);
+            return false;
+        }
+        read.decimal = NumToStr(n);
+    } else {
+        read.decimal = Written(read, 10);
+    }
+    return true;
+}
+
+Outcome WriteNumber(const ReadNumber& read, int target)
+{
     if (target == ROMAN)
-        return ToRoman(text, source, parts);
-    return Positional(text, source, target, parts);
+        return read.system == ROMAN ? Succeed(read.whole, read.decimal) : ToRoman(read);
+    if (target == 10)
+        return Succeed(read.decimal, read.decimal);
+    if (read.system == ROMAN)
+        return Succeed(ConvertText(read.decimal, 10, target), read.decimal);
+    return Succeed(Written(read, target), read.decimal);
+}
+
+Outcome ConvertRequest(const std::string& number, const std::string& precision, int source, int target)
+{
+    if (!IsSystem(source) || !IsSystem(target))
+        return Outcome();
+    ReadNumber read;
+    Outcome refusal;
+    if (!ReadRequest(number, precision, source, read, refusal))
+        return refusal;
+    return WriteNumber(read, target);
 }

@@ -12,8 +12,33 @@
 // Leaves iFT, strM_BUF and DoubleSize as the request decides. The outcome is
 // the result for the output field or exactly one message.
 // A system that is neither ROMAN nor a base asks for nothing: NOTHING, no
-// state changed.
+// state changed. It is ReadRequest followed by WriteNumber.
 Outcome ConvertRequest(const std::string& number, const std::string& precision, int source, int target);
+
+// A number that a request accepted, read once: what is written in each
+// target system, and what the worked solution starts from.
+struct ReadNumber {
+    int system = 10;          // ROMAN or a base
+    bool negative = false;    // the text began with "-"
+    std::string whole;        // the digits before the separator as typed ("-" read as "0"),
+                              // or the whole Roman numeral
+    bool hasSeparator = false;
+    std::string fraction;     // the digits after the separator as typed
+    int precision = 0;        // the fractional digits a result is cut to (iFT)
+    std::string decimal;      // the value in decimal, the fraction cut to precision: what
+                              // strM_BUF holds after a successful request
+};
+
+// The first half of ConvertRequest: validates number and precision, sets iFT
+// and the arithmetic's precision, and reads the number into read. False when
+// refused, with refusal the outcome to give (the message; strM_BUF is then "0").
+// source must be a system (IsSystem).
+bool ReadRequest(const std::string& number, const std::string& precision, int source, ReadNumber& read,
+                 Outcome& refusal);
+
+// The second half: the read number in system target, and strM_BUF its
+// decimal value; or the message of a target that refuses it (strM_BUF "0").
+Outcome WriteNumber(const ReadNumber& read, int target);
 
 // The number text as the input field's text is handed to the command: without
 // any space (0x20); every other character stays.

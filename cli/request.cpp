@@ -29,25 +29,41 @@ std::string CleanNumber(const std::string& typed)
     return ToCapitals(RemoveSpaces(Utf8ToAscii(typed, FOREIGN)));
 }
 
-RequestReport RunRequest(const std::string& typed, const CliOptions& options)
+namespace {
+
+// The report of one target's outcome, the solution not yet asked for.
+RequestReport Reported(const std::string& typed, const CliOptions& options, int target, Outcome outcome)
 {
     RequestReport report;
     if (options.json)
         report.input = typed;
-    report.target = options.target;
-    const std::string number = CleanNumber(typed);
-    const std::string precision = Utf8ToAscii(options.precision, FOREIGN);
-    Outcome outcome = ConvertRequest(number, precision, options.source, options.target);
+    report.target = target;
     report.converted = outcome.kind == Outcome::OUTPUT;
-    report.withSteps = options.steps;
     if (!report.converted) {
         report.message = std::move(outcome.text);
         return report;
     }
     if (options.json)
         report.decimal = strM_BUF;
+    report.result = std::move(outcome.text);
+    return report;
+}
+
+std::string PrecisionOf(const CliOptions& options)
+{
+    return Utf8ToAscii(options.precision, FOREIGN);
+}
+
+}  // namespace
+
+RequestReport RunRequest(const std::string& typed, const CliOptions& options)
+{
+    const std::string number = CleanNumber(typed);
+    const Outcome outcome = ConvertRequest(number, PrecisionOf(options), options.source, options.target);
+    RequestReport report = Reported(typed, options, options.target, outcome);
+    report.withSteps = options.steps;
     // -t all's JSON says nothing of exactness: no solution is needed for it.
-    if ((options.json && !options.everySystem) || options.steps) {
+    if (report.converted && (options.json || options.steps)) {
         Solution solution = SolveCommand(ConversionCommand(number, options.source, options.target, outcome));
         report.solved = solution.solved;
         report.exact = solution.exact;
@@ -55,19 +71,21 @@ RequestReport RunRequest(const std::string& typed, const CliOptions& options)
         report.exactValue = std::move(solution.exactValue);
         report.steps = std::move(solution.text);
     }
-    report.result = std::move(outcome.text);
     return report;
 }
 
 std::vector<RequestReport> RunEverySystem(const std::string& typed, const CliOptions& options)
 {
-    CliOptions each = options;
-    each.steps = false;
+    // The number is validated and read once, then written in each system.
+    ReadNumber read;
+    Outcome refusal;
+    const bool accepted = ReadRequest(CleanNumber(typed), PrecisionOf(options), options.source, read, refusal);
     std::vector<RequestReport> reports;
     reports.reserve(NSmax - NSmin + 2);
     for (int system = NSmin; system <= NSmax + 1; ++system) {
-        each.target = system > NSmax ? ROMAN : system;
-        reports.push_back(RunRequest(typed, each));
+        const int target = system > NSmax ? ROMAN : system;
+        reports.push_back(Reported(reports.empty() ? typed : std::string(), options, target,
+                                   accepted ? WriteNumber(read, target) : refusal));
     }
     return reports;
 }
