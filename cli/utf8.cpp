@@ -1,5 +1,7 @@
-// UTF-8 decoding and the Windows-1251 to UTF-8 table.
+// UTF-8 decoding, and the program's Windows-1251 texts in UTF-8.
 #include "utf8.h"
+
+#include "charset.h"
 
 namespace {
 
@@ -23,19 +25,6 @@ void AppendUtf8(long cp, std::string& out)
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
-
-// Code points of the Windows-1251 bytes 0x80 to 0xBF; 0 for the unassigned 0x98.
-// The bytes 0xC0 to 0xFF are the contiguous А to я, U+0410 to U+044F.
-const unsigned short CP1251_HIGH[64] = {
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
-    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 0x88
-    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
-    0x0000, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 0x98
-    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // 0xA0
-    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // 0xA8
-    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // 0xB0
-    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // 0xB8
-};
 
 // Whether every byte of text is ASCII, which each conversion below keeps as it is.
 bool IsAscii(const std::string& text)
@@ -129,18 +118,15 @@ std::string Utf8ToAscii(const std::string& text, char placeholder)
 
 std::string Cp1251ToUtf8(const std::string& text)
 {
-    if (IsAscii(text))
-        return text;
     std::string out;
     out.reserve(text.size() * 2);
     for (const char ch : text) {
         const unsigned char byte = static_cast<unsigned char>(ch);
-        long cp = byte;
-        if (byte >= 0xC0)
-            cp = 0x0410 + (byte - 0xC0);
-        else if (byte >= 0x80)
-            cp = CP1251_HIGH[byte - 0x80] != 0 ? CP1251_HIGH[byte - 0x80] : REPLACEMENT;
-        AppendUtf8(cp, out);
+        // Most bytes are ASCII on the line and stand for themselves.
+        if (byte >= 0x20 && byte < 0x80)
+            out += ch;
+        else
+            AppendUtf8(static_cast<long>(CodePointOf(byte)), out);
     }
     return out;
 }

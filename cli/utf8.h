@@ -20,7 +20,8 @@ std::string ValidUtf8(const std::string& text);
 // byte placeholder.
 std::string Utf8ToAscii(const std::string& text, char placeholder);
 
-// Windows-1251 text in UTF-8; the one unassigned byte 0x98 becomes U+FFFD.
+// The program's text (Windows-1251 and the notation's marks, charset.h) in
+// UTF-8; the one unassigned byte 0x98 becomes U+FFFD.
 std::string Cp1251ToUtf8(const std::string& text);
 
 // UTF-8 text in UTF-16, as a Windows console takes it: a code point above

@@ -2,6 +2,7 @@
 // program run as a user runs it. Expected messages are u8 literals, which stay
 // UTF-8 whatever the execution character set.
 #include "args.h"
+#include "charset.h"
 #include "convert.h"
 #include "json.h"
 #include "lineends.h"
@@ -53,10 +54,30 @@ TEST(Cp1251ToUtf8, EveryByteAsTheSystemConverts)
         GTEST_SKIP() << "no CP1251 in iconv";
     for (int byte = 0; byte < 256; ++byte) {
         SCOPED_TRACE(byte);
+        if (ScriptOf(static_cast<unsigned char>(byte)) != Script::LINE)
+            continue;  // the notation's marks, below
         const std::string reference = IconvCp1251(static_cast<unsigned char>(byte));
         const std::string ours = Cp1251ToUtf8(std::string(1, static_cast<char>(byte)));
         EXPECT_EQ(ours, reference.empty() ? u8"\uFFFD" : reference);
     }
+}
+
+TEST(Cp1251ToUtf8, NotationMarksAsUnicodeSubscriptsAndSuperscripts)
+{
+    EXPECT_EQ(Cp1251ToUtf8("1011.101" + Subscript(2) + " = 11.625" + Subscript(10)), u8"1011.101\u2082 = 11.625\u2081\u2080");
+    EXPECT_EQ(Cp1251ToUtf8("2" + Superscript(-149) + " · 2" + Superscript(0) + Superscript(1234567890)),
+              u8"2\u207B\u00B9\u2074\u2079 \u00B7 2\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079\u2070");
+    // Every mark has a code point of its own, and reads back to its byte.
+    int marks = 0;
+    for (int byte = 0; byte < 256; ++byte) {
+        const unsigned char b = static_cast<unsigned char>(byte);
+        if (b == 0x98)
+            continue;
+        SCOPED_TRACE(byte);
+        marks += ScriptOf(b) != Script::LINE;
+        EXPECT_EQ(ByteOf(CodePointOf(b)), b);
+    }
+    EXPECT_EQ(marks, 21);
 }
 
 // glibc's UTF-16 as the reference for well-formed text; what a Windows
