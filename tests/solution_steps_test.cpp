@@ -4,6 +4,7 @@
 #include "fraction.h"
 #include "fractionsteps.h"
 #include "groupsteps.h"
+#include "notation.h"
 #include "roman.h"
 #include "romansteps.h"
 #include "steptext.h"
@@ -117,3 +118,31 @@ TEST(Steps, GroupingAgainstTheConversions)
 }
 
 }  // namespace
+
+TEST(Notation, SystemsNamedAndDeclinedAsTextbooksDo)
+{
+    struct Row {
+        int system;
+        Case c;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {2, Case::GENITIVE, "двоичной системы счисления"},
+        {2, Case::ACCUSATIVE, "двоичную систему счисления"},
+        {3, Case::NOMINATIVE, "троичная система счисления"},
+        {4, Case::PREPOSITIONAL, "четверичной системе счисления"},
+        {8, Case::INSTRUMENTAL, "восьмеричной системой счисления"},
+        {10, Case::DATIVE, "десятичной системе счисления"},
+        {11, Case::ACCUSATIVE, "одиннадцатеричную систему счисления"},
+        {16, Case::GENITIVE, "шестнадцатеричной системы счисления"},
+        {ROMAN, Case::ACCUSATIVE, "римскую систему счисления"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.expected);
+        EXPECT_EQ(SystemName(row.system, row.c), row.expected);
+    }
+    EXPECT_EQ(SystemAdjective(7, Case::NOMINATIVE), "семеричная");
+    EXPECT_EQ(Based("1011.101", 2), "1011.101\x12");
+    EXPECT_EQ(Based("FF", 16), "FF\x11\x16");
+    EXPECT_EQ(Based("MCMXCIV", ROMAN), "MCMXCIV");
+}
