@@ -72,6 +72,8 @@ bool EncodeInteger(const std::string& number, int system, int width, IntegerCode
     }
     codes = IntegerCodes();
     codes.width = width;
+    codes.system = system;
+    codes.digits = digits.empty() ? "0" : digits;
     codes.negative = read.negative;
     codes.magnitude = magnitude;
     codes.decimal = Signed(read.negative, DecimalOfBinary(magnitude));

@@ -17,6 +17,8 @@ bool ReadCodeWidth(const std::string& text, int& width, std::string& fault);
 // The three codes of a whole number in width bits.
 struct IntegerCodes {
     int width = 8;
+    int system = 10;            // the system the number was written in
+    std::string digits;         // its digits there, without sign and leading zeros ("0")
     bool negative = false;      // the number was written with "-", "-0" too
     std::string magnitude;      // its absolute value in binary, no leading zeros ("0")
     std::string decimal;        // its value in decimal, "-" in front when negative ("-0")

@@ -16,47 +16,18 @@ uint64_t LowBits(int count)
     return count >= 64 ? ~uint64_t(0) : (uint64_t(1) << count) - 1;
 }
 
-// The binary digits of a number, whole part and fraction, read by the
-// exponent of each digit's place: 2^0 is the last digit of the whole part.
-class BinaryDigits {
-public:
-    BinaryDigits(const std::string& whole, const std::string& fraction) : whole_(whole), fraction_(fraction) {}
-
-    bool At(long long place) const
-    {
-        if (place >= 0)
-            return place < static_cast<long long>(whole_.size()) && whole_[whole_.size() - 1 - place] == '1';
-        const long long index = -place - 1;
-        return index < static_cast<long long>(fraction_.size()) && fraction_[static_cast<size_t>(index)] == '1';
+// The exponent of the leading 1 of the digits; false when every one is 0.
+bool LeadingOne(const FloatRounding& r, int& place)
+{
+    const size_t one = r.wholeBits.find('1');
+    if (one != std::string::npos) {
+        place = static_cast<int>(r.wholeBits.size() - 1 - one);
+        return true;
     }
-
-    // Whether a 1 stands at any place below the given one.
-    bool AnyBelow(long long place) const
-    {
-        for (long long p = std::min(place - 1, static_cast<long long>(whole_.size()) - 1); p >= 0; --p)
-            if (At(p))
-                return true;
-        const long long first = place <= 0 ? -place : 0;  // index of the first fraction digit below place
-        return fraction_.find('1', static_cast<size_t>(first)) != std::string::npos;
-    }
-
-    // The exponent of the leading 1; false when every digit is 0.
-    bool Leading(int& place) const
-    {
-        const size_t one = whole_.find('1');
-        if (one != std::string::npos) {
-            place = static_cast<int>(whole_.size() - 1 - one);
-            return true;
-        }
-        const size_t first = fraction_.find('1');
-        place = -static_cast<int>(first) - 1;
-        return first != std::string::npos;
-    }
-
-private:
-    const std::string& whole_;
-    const std::string& fraction_;
-};
+    const size_t first = r.fractionBits.find('1');
+    place = -static_cast<int>(first) - 1;
+    return first != std::string::npos;
+}
 
 uint64_t InfinityBits(const FloatFormat& format)
 {
@@ -68,8 +39,7 @@ uint64_t InfinityBits(const FloatFormat& format)
 uint64_t Round(const FloatFormat& format, FloatRounding& r)
 {
     const int precision = format.Precision();
-    const BinaryDigits digits(r.wholeBits, r.fractionBits);
-    r.found = digits.Leading(r.leading);
+    r.found = LeadingOne(r, r.leading);
     if (!r.found) {
         // Every digit down to the place of half the least subnormal is 0.
         r.exact = false;
@@ -81,9 +51,9 @@ uint64_t Round(const FloatFormat& format, FloatRounding& r)
     }
     r.scale = std::max(r.leading, format.MinExponent()) - precision + 1;
     for (int place = r.scale + precision - 1; place >= r.scale; --place)
-        r.kept = (r.kept << 1) | (digits.At(place) ? 1u : 0u);
-    r.roundBit = digits.At(r.scale - 1);
-    r.sticky = digits.AnyBelow(r.scale - 1) || !r.fractionEnds;
+        r.kept = (r.kept << 1) | (r.BitAt(place) ? 1u : 0u);
+    r.roundBit = r.BitAt(r.scale - 1);
+    r.sticky = r.OneBelow(r.scale - 1) || !r.fractionEnds;
     r.exact = !r.roundBit && !r.sticky;
     r.roundedUp = r.roundBit && (r.sticky || (r.kept & 1) != 0);
     uint64_t significand = r.kept + (r.roundedUp ? 1 : 0);
@@ -138,6 +108,23 @@ uint64_t Magnitude(const FloatFormat& format, const FloatEncoding& e, FloatRound
 }
 
 }  // namespace
+
+bool FloatRounding::BitAt(long long place) const
+{
+    if (place >= 0)
+        return place < static_cast<long long>(wholeBits.size()) && wholeBits[wholeBits.size() - 1 - place] == '1';
+    const long long index = -place - 1;
+    return index < static_cast<long long>(fractionBits.size()) && fractionBits[static_cast<size_t>(index)] == '1';
+}
+
+bool FloatRounding::OneBelow(long long place) const
+{
+    for (long long p = std::min(place - 1, static_cast<long long>(wholeBits.size()) - 1); p >= 0; --p)
+        if (BitAt(p))
+            return true;
+    const long long first = place <= 0 ? -place : 0;  // the index of the first fraction digit below place
+    return fractionBits.find('1', static_cast<size_t>(first)) != std::string::npos;
+}
 
 bool FloatFormatOf(int width, FloatFormat& format)
 {

@@ -81,6 +81,11 @@ struct FloatRounding {
     bool sticky = false;       // any 1 after it, among the digits or beyond them
     bool roundedUp = false;    // 1 was added to the bits kept
     bool exact = true;         // the stored value equals the number
+
+    // COMPUTED: the digit at the place of 2^place, 0 beyond the digits computed.
+    bool BitAt(long long place) const;
+    // COMPUTED: whether a 1 stands below the place among the digits computed.
+    bool OneBelow(long long place) const;
 };
 
 // A number brought to a format.
