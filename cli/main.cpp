@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "args.h"
+#include "bitmodes.h"
 #include "report.h"
 #include "request.h"
 #include "streams.h"
@@ -24,7 +25,12 @@ bool Handle(const std::string& typed, const CliOptions& options, StandardStreams
 {
     std::string out, err;
     bool converted;
-    if (options.everySystem) {
+    if (options.mode != CliMode::CONVERT) {
+        const ModeReport report = RunModeRequest(typed, options);
+        out = report.out;
+        err = report.err;
+        converted = report.accepted;
+    } else if (options.everySystem) {
         const std::vector<RequestReport> reports = RunEverySystem(typed, options);
         out = options.json ? JsonEverySystem(reports) : PlainEverySystem(reports);
         err = options.json ? std::string() : PlainEverySystemError(reports);

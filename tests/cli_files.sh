@@ -53,6 +53,9 @@ completion)
     [ "$(complete_words kalvorix-cli --ver)" = "--version" ] || fault "--ver does not complete"
     [ "$(complete_words kalvorix-cli -- --j)" = "" ] || fault "after -- an option is offered"
     [ "$(complete_words kalvorix-cli -p '')" = "" ] || fault "a precision is offered something"
+    [ "$(complete_words kalvorix-cli --float '')" = "16 32 64" ] || fault "--float offers '$(complete_words kalvorix-cli --float '')'"
+    [ "$(complete_words kalvorix-cli --code 1)" = "16" ] || fault "--code 1 offers '$(complete_words kalvorix-cli --code 1)'"
+    [ "$(complete_words kalvorix-cli --dec)" = "--decode --decode-float" ] || fault "--dec offers '$(complete_words kalvorix-cli --dec)'"
     ;;
 *)
     echo "usage: cli_files.sh install|manual|completion ..."
