@@ -2,29 +2,23 @@
 // grouped by four in the plain lines and whole in JSON.
 #include "bitmodes.h"
 
+#include <algorithm>
 #include <optional>
-#include <utility>
-#include <vector>
 
-#include "bitnames.h"
-#include "bitstring.h"
+#include "bitfields.h"
 #include "codes.h"
 #include "codesteps.h"
 #include "floats.h"
 #include "floatsteps.h"
 #include "json.h"
-#include "notation.h"
 #include "request.h"
-#include "steptext.h"
 #include "utf8.h"
 
 namespace {
 
-using Fields = std::vector<std::pair<std::string, std::string>>;  // label and value, Windows-1251
-
 // "Прямой код:         1010 1101": each label padded to the longest, so the
 // values stand in a column.
-std::string Labelled(const Fields& fields)
+std::string Labelled(const BitFields& fields)
 {
     size_t width = 0;
     for (const auto& field : fields)
@@ -34,15 +28,6 @@ std::string Labelled(const Fields& fields)
         text += (text.empty() ? "" : "\n") + field.first + ":" + std::string(width - field.first.size() + 1, ' ')
             + field.second;
     return Cp1251ToUtf8(text);
-}
-
-// The first letter a capital, for a name that starts a line.
-std::string Capitalised(std::string name)
-{
-    unsigned char& first = reinterpret_cast<unsigned char&>(name[0]);
-    if (first >= 0xE0)
-        first = static_cast<unsigned char>(first - 0x20);
-    return name;
 }
 
 std::optional<std::string> Present(const std::string& text)
@@ -79,27 +64,14 @@ ModeReport Finished(bool accepted, const std::string& plain, const std::string& 
     return report;
 }
 
-std::string CodeOrNone(const std::string& bits, const std::string& why)
-{
-    return bits.empty() ? why : GroupedByFour(bits);
-}
-
 ModeReport Code(const std::string& typed, const std::string& number, const CliOptions& options)
 {
     IntegerCodes c;
     std::string fault;
     const bool ok = EncodeInteger(number, options.source, options.width, c, fault);
     std::string plain, steps;
-    const std::string none = "нет: модуль не помещается в "
-        + CountOf(static_cast<uint64_t>(c.width - 1), "разряд", "разряда", "разрядов");
     if (ok) {
-        const std::string value = c.system == 10 ? Based(c.decimal, 10)
-                                                 : Based((c.negative ? "-" : "") + c.digits, c.system) + " = " + Based(c.decimal, 10);
-        plain = Labelled({{"Число", value},
-                          {"Разрядная сетка", BitCount(c.width)},
-                          {Capitalised(CodeName(CodeKind::DIRECT)), CodeOrNone(c.signMagnitude, none)},
-                          {Capitalised(CodeName(CodeKind::ONES)), CodeOrNone(c.onesComplement, none)},
-                          {Capitalised(CodeName(CodeKind::TWOS)), GroupedByFour(c.twosComplement) + " = " + Based(c.hex, 16)}});
+        plain = Labelled(CodeFields(c));
         if (options.steps)
             steps = CodesSolution(c);
     }
@@ -119,11 +91,7 @@ ModeReport Decode(const std::string& typed, const std::string& code, const CliOp
     const bool ok = DecodeInteger(code, options.source, options.width, r, fault);
     std::string plain, steps;
     if (ok) {
-        plain = Labelled({{"Код", GroupedByFour(r.code) + " (" + BitCount(r.width) + ")"},
-                          {"Без знака", r.unsignedValue},
-                          {Capitalised(CodeName(CodeKind::DIRECT)), r.signMagnitude},
-                          {Capitalised(CodeName(CodeKind::ONES)), r.onesComplement},
-                          {Capitalised(CodeName(CodeKind::TWOS)), r.twosComplement}});
+        plain = Labelled(CodeReadingFields(r));
         if (options.steps)
             steps = CodeReadingSolution(r, code, options.source);
     }
@@ -147,20 +115,6 @@ const char* ClassKey(FloatClass kind)
     }
 }
 
-// The fields both float modes show.
-Fields FloatFields(const FloatValue& v)
-{
-    const FloatFormat& f = v.format;
-    const bool finite = v.kind != FloatClass::INFINITE && v.kind != FloatClass::NOT_A_NUMBER;
-    return {{"Формат", FormatName(f)},
-            {Capitalised(SignFieldName()), v.signField},
-            {Capitalised(ExponentFieldName(f)), GroupedByFour(v.exponentField)},
-            {Capitalised(MantissaFieldName(f)), GroupedByFour(v.mantissaField)},
-            {"Все биты", GroupedByFour(v.Bits()) + " = " + Based(v.hex, 16)},
-            {"Класс", ClassName(v.kind, v.negative)},
-            {"Хранимое значение", finite ? v.stored : "нет"}};
-}
-
 std::string FloatJson(const FloatValue& v, bool ok, const CliOptions& options)
 {
     auto field = [ok](const char* name, const std::string& value) {
@@ -182,12 +136,7 @@ ModeReport Float(const std::string& typed, const std::string& number, const CliO
     const bool ok = EncodeFloat(number, options.source, format, e, fault);
     std::string plain, steps;
     if (ok) {
-        Fields fields = FloatFields(e.value);
-        const std::string digits = (e.whole.empty() ? "0" : e.whole) + (e.fraction.empty() ? "" : "." + e.fraction);
-        fields.insert(fields.begin(), {"Число", Based((e.negative ? "-" : "") + digits, e.system)});
-        if (e.value.kind != FloatClass::INFINITE)
-            fields.back().second += e.rounding.exact ? " (точно)" : " (с округлением)";
-        plain = Labelled(fields);
+        plain = Labelled(FloatEncodingFields(e));
         if (options.steps)
             steps = FloatSolution(e);
     }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bitfields.h"
 #include "bitsteps.h"
 #include "bitstring.h"
 #include "charset.h"
@@ -332,6 +333,43 @@ TEST(FloatSteps, LongNumbersAreFast)
     const std::string text = CodesSolution(Codes("-" + std::string(300, '9'), 10, 1024));
     EXPECT_FALSE(text.empty());
     EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count(), 2000);
+}
+
+// The fields hold what the modules computed, grouped, without a notation
+// mark that a plain window field could not show.
+TEST(BitFieldLists, WhatTheModulesComputed)
+{
+    auto plain = [](const BitFields& fields) {
+        for (const BitField& field : fields)
+            for (char ch : field.first + field.second)
+                if (static_cast<unsigned char>(ch) < 0x20)
+                    return false;
+        return fields.size() <= static_cast<size_t>(MOST_BIT_FIELDS);
+    };
+    const IntegerCodes lowest = Codes("-128", 10, 8);
+    const BitFields codes = CodeFields(lowest);
+    EXPECT_TRUE(plain(codes));
+    EXPECT_EQ(codes, (BitFields{{"Число", "-128"}, {"Разрядная сетка", "8 бит"},
+                                {"Прямой код", "нет: модуль не помещается в 7 разрядов"},
+                                {"Обратный код", "нет: модуль не помещается в 7 разрядов"},
+                                {"Дополнительный код", "1000 0000"}, {"Шестнадцатеричная запись", "80"}}));
+    CodeReading reading;
+    std::string fault;
+    ASSERT_TRUE(DecodeInteger("11111111", 2, 8, reading, fault));
+    EXPECT_EQ(CodeReadingFields(reading), (BitFields{{"Код", "1111 1111 (8 бит)"}, {"Без знака", "255"},
+                                                     {"Прямой код", "-127"}, {"Обратный код", "-0"},
+                                                     {"Дополнительный код", "-1"}}));
+    const FloatEncoding e = Encoded("-2.5", 10, 64);
+    const BitFields floats = FloatEncodingFields(e);
+    EXPECT_TRUE(plain(floats));
+    EXPECT_EQ(floats, (BitFields{{"Формат", "binary64 (двойная точность)"}, {"Знак (1 бит)", "1"},
+                                 {"Порядок (11 бит)", "100 0000 0000"},
+                                 {"Мантисса (52 бита)", "0100 0000 0000 0000 0000 0000 0000 0000 0000 0000 0000 0000 0000"},
+                                 {"Шестнадцатеричная запись", "C004000000000000"}, {"Класс", "нормализованное число"},
+                                 {"Хранимое значение", "-2.5 (точно)"}}));
+    EXPECT_EQ(FloatEncodingFields(Encoded("1E", 16, 16)).back().second, "30 (точно)");
+    EXPECT_EQ(FloatEncodingFields(Encoded("99999", 10, 16)).back().second, "нет");
+    EXPECT_EQ(FloatEncodingFields(Encoded("0.1", 10, 16)).back().second, "0.0999755859375 (с округлением)");
 }
 
 }  // namespace
