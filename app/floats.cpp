@@ -150,7 +150,7 @@ FloatValue FloatOfBits(const FloatFormat& format, uint64_t bits)
     v.mantissaField = all.substr(static_cast<size_t>(1 + format.exponentBits));
     v.hex = HexOfBits(all);
     if (v.exponent == LowBits(format.exponentBits)) {
-        v.kind = v.mantissa == 0 ? FloatClass::INFINITE : FloatClass::NOT_A_NUMBER;
+        v.kind = v.mantissa == 0 ? FloatClass::INFINITE_VALUE : FloatClass::NOT_A_NUMBER;
         return v;
     }
     if (v.exponent == 0) {

@@ -28,7 +28,7 @@ struct FloatFormat {
 // The format of width 16, 32 or 64 bits; false for any other width.
 bool FloatFormatOf(int width, FloatFormat& format);
 
-enum class FloatClass { ZERO, SUBNORMAL, NORMAL, INFINITE, NOT_A_NUMBER };
+enum class FloatClass { ZERO, SUBNORMAL, NORMAL, INFINITE_VALUE, NOT_A_NUMBER };
 
 // What a pattern of bits of a format holds.
 struct FloatValue {

@@ -110,7 +110,7 @@ const char* ClassKey(FloatClass kind)
     case FloatClass::ZERO: return "zero";
     case FloatClass::SUBNORMAL: return "subnormal";
     case FloatClass::NORMAL: return "normal";
-    case FloatClass::INFINITE: return "infinity";
+    case FloatClass::INFINITE_VALUE: return "infinity";
     default: return "nan";
     }
 }

@@ -44,7 +44,7 @@ void CheckCodeReading(const std::string& text, int system, int width)
 // A finite value, brought to its format again, is those bits exactly.
 void CheckStored(const FloatValue& value)
 {
-    if (value.kind == FloatClass::INFINITE || value.kind == FloatClass::NOT_A_NUMBER) {
+    if (value.kind == FloatClass::INFINITE_VALUE || value.kind == FloatClass::NOT_A_NUMBER) {
         FUZZ_CHECK(value.stored.empty());
         return;
     }

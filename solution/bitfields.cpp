@@ -56,7 +56,7 @@ BitFields FloatFields(const FloatValue& v)
 BitFields FloatEncodingFields(const FloatEncoding& e)
 {
     BitFields fields = FloatFields(e.value);
-    if (e.value.kind != FloatClass::INFINITE)
+    if (e.value.kind != FloatClass::INFINITE_VALUE)
         fields.back().second += e.rounding.exact ? " (точно)" : " (с округлением)";
     return fields;
 }

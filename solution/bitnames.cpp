@@ -50,7 +50,7 @@ std::string ClassName(FloatClass kind, bool negative)
     case FloatClass::ZERO: return "нуль";
     case FloatClass::SUBNORMAL: return "денормализованное (субнормальное) число";
     case FloatClass::NORMAL: return "нормализованное число";
-    case FloatClass::INFINITE: return negative ? "минус бесконечность" : "плюс бесконечность";
+    case FloatClass::INFINITE_VALUE: return negative ? "минус бесконечность" : "плюс бесконечность";
     default: return "не число (NaN)";
     }
 }

@@ -112,7 +112,7 @@ Lines ExponentLines(const FloatEncoding& e, const FloatFormat& f)
     const FloatValue& v = e.value;
     if (v.kind == FloatClass::SUBNORMAL || v.kind == FloatClass::ZERO)
         return {"Смещённый порядок денормализованного числа и нуля — одни нули: " + v.exponentField + "."};
-    if (v.kind == FloatClass::INFINITE)
+    if (v.kind == FloatClass::INFINITE_VALUE)
         return {};
     const int e2 = static_cast<int>(v.exponent) - f.Bias();
     return {"Смещённый порядок: e + " + std::to_string(f.Bias()) + " = " + std::to_string(e2) + " + "
@@ -241,7 +241,7 @@ std::string DecimalValue(const FloatEncoding& e)
 Lines StoredLines(const FloatEncoding& e)
 {
     const FloatValue& v = e.value;
-    if (v.kind == FloatClass::INFINITE)
+    if (v.kind == FloatClass::INFINITE_VALUE)
         return {"Хранится бесконечность: число в формат не помещается, погрешность не определена."};
     Lines lines = {"Хранимое значение: " + ValueLine(v) + "."};
     if (e.rounding.exact) {
@@ -291,7 +291,7 @@ Lines Answer(const FloatEncoding& e)
     const FloatValue& v = e.value;
     std::string answer = "Ответ: " + NumberText(e) + " в формате " + v.format.name + " — " + v.signField + " "
         + v.exponentField + " " + v.mantissaField + " (" + Based(v.hex, 16) + "), " + ClassResult(v);
-    if (v.kind != FloatClass::INFINITE)
+    if (v.kind != FloatClass::INFINITE_VALUE)
         answer += e.rounding.exact ? "; хранится точно." : "; хранится " + ValueShown(v.stored) + ", с округлением.";
     else
         answer += ".";
@@ -337,7 +337,7 @@ std::string FloatSolution(const FloatEncoding& e)
         } else {
             sections.push_back(NormalisedLines(e, f));
             sections.push_back(RoundingLines(e, f));
-            if (e.value.kind == FloatClass::INFINITE) {
+            if (e.value.kind == FloatClass::INFINITE_VALUE) {
                 sections.push_back(OverflowLines(e, f));
                 sections.push_back(InfinityLines(f));
             } else {
@@ -359,7 +359,7 @@ Lines ClassLines(const FloatValue& v)
     const FloatFormat& f = v.format;
     const std::string field = Based(v.exponentField, 2);
     switch (v.kind) {
-    case FloatClass::INFINITE:
+    case FloatClass::INFINITE_VALUE:
         return {"Смещённый порядок " + field + " — одни единицы, мантисса — нули: это " + ClassResult(v) + "."};
     case FloatClass::NOT_A_NUMBER:
         return {"Смещённый порядок " + field + " — одни единицы, мантисса не нуль: это не число (NaN) — так записывается"
@@ -387,7 +387,7 @@ Lines ClassLines(const FloatValue& v)
 std::string FloatReadingSolution(const FloatValue& v, const std::string& code, int system)
 {
     const FloatFormat& f = v.format;
-    const bool finite = v.kind != FloatClass::INFINITE && v.kind != FloatClass::NOT_A_NUMBER;
+    const bool finite = v.kind != FloatClass::INFINITE_VALUE && v.kind != FloatClass::NOT_A_NUMBER;
     std::vector<Lines> sections = {{"Чтение " + std::to_string(f.width) + "-разрядного кода в формате " + FormatName(f) + "."},
                                    CodeBitsLines(code, system, v.Bits()),
                                    FieldTable("Разбиваем биты на поля:", v),

@@ -286,7 +286,7 @@ TEST(FloatOracle, EveryHalfPrecisionPattern)
     const FloatFormat f = FormatOf(16);
     for (uint64_t bits = 0; bits < 0x10000; ++bits) {
         const FloatValue v = FloatOfBits(f, bits);
-        if (v.kind == FloatClass::INFINITE || v.kind == FloatClass::NOT_A_NUMBER)
+        if (v.kind == FloatClass::INFINITE_VALUE || v.kind == FloatClass::NOT_A_NUMBER)
             continue;
         SCOPED_TRACE(v.hex);
         FloatEncoding e;

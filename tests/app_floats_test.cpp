@@ -20,7 +20,7 @@ const char* ClassName(FloatClass kind)
     case FloatClass::ZERO: return "zero";
     case FloatClass::SUBNORMAL: return "subnormal";
     case FloatClass::NORMAL: return "normal";
-    case FloatClass::INFINITE: return "infinity";
+    case FloatClass::INFINITE_VALUE: return "infinity";
     default: return "nan";
     }
 }
@@ -160,7 +160,7 @@ TEST(Floats, LongNumbersDecidedByLength)
     std::string fault;
     ASSERT_TRUE(EncodeFloat(Repeat('9', 32767), 10, Format(64), e, fault));
     EXPECT_EQ(e.rounding.path, FloatRounding::TOO_LARGE);
-    EXPECT_EQ(e.value.kind, FloatClass::INFINITE);
+    EXPECT_EQ(e.value.kind, FloatClass::INFINITE_VALUE);
     ASSERT_TRUE(EncodeFloat("-0." + Zeros(32765) + "1", 10, Format(64), e, fault));
     EXPECT_EQ(e.rounding.path, FloatRounding::TOO_SMALL);
     EXPECT_EQ(e.value.hex, "8000000000000000");

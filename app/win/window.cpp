@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "bits_window.h"
 #include "commands.h"
 #include "controls.h"
 #include "convert.h"
@@ -117,6 +118,10 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         SetFocus(hEditIn);
         return 0;
     case WM_SYSCOMMAND:
+        if (IsBitsMenuItem(wParam)) {
+            ShowBitsWindow(hwnd);
+            return 0;
+        }
         if (!IsSolutionMenuItem(wParam))
             return DefWindowProcA(hwnd, message, wParam, lParam);
         ShowSolution(hwnd);

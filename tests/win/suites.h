@@ -12,4 +12,8 @@ void Soak();
 // The "Решение" window: F2, the system menu, Escape, Ctrl+A, a hundred openings.
 void Solution();
 
+// The window of numbers in memory: F4, the menu, a code and a float, a
+// refused width, Escape, a hundred openings.
+void Bits();
+
 #endif
