@@ -91,7 +91,8 @@ done
 for term in 'Точность вычислений' 'Римская система' 'Правило трёх раз' 'Регистр памяти' 'Текущее значение' \
             'Дробная часть' 'Отрицательные числа' 'Разделитель целой и дробной части' 'Клавиши' \
             'Сообщения программы' 'kalvor.ini' 'kalvorix-cli' 'HOME (клавиша)' 'MC' 'MR' 'Деление на нуль' \
-            'F2 (клавиша)' 'Решение' 'Точное значение' 'Периодическая дробь'; do
+            'F2 (клавиша)' 'Решение' 'Точное значение' 'Периодическая дробь' 'F4 (клавиша)' 'Прямой код' \
+            'Дополнительный код' 'Мантисса' 'Числа в памяти'; do
     has "$keywords" "value=\"$term" || fault "the index has no entry \"$term\""
 done
 
@@ -157,6 +158,14 @@ cli.html|Код завершения
 contents.hhc|value="Римская система"
 contents.hhc|value="Сообщения программы"
 contents.hhc|value="Решение и точность"
+contents.hhc|value="Числа в памяти компьютера"
+keys.html|<tr><td><kbd>F4</kbd></td>
+bits.html|<kbd>F4</kbd>
+bits.html|<span class="ui">Числа в памяти...</span>
+bits.html|<b>Дополнительный код</b>
+bits.html|<span class="num">1101 0011</span>
+bits.html|<td>binary64</td>
+bits.html|единственное место, где Kalvorix округляет
 EOF
 
 # The worked example is the program's own solution, line for line: what
@@ -169,6 +178,21 @@ if [ -n "$cli" ]; then
     solved=$("$cli" --steps -f 10 -t 2 -p 4 11.625 | sed '1d; $d')
     [ -n "$example" ] && [ "$example" = "$solved" ] ||
         fault "the worked example of solution.html differs from kalvorix-cli --steps -f 10 -t 2 -p 4 11.625"
+    # The examples of numbers in memory, the marks written as <sub> and <sup>:
+    # the solution that follows the fields, from its heading on.
+    for case in 'codes-example|--code 8 --steps -- -45' 'float-example|--float 32 --steps 0.1'; do
+        anchor=${case%%|*}
+        example=$(iconv -f CP1251 -t UTF-8 "$out/bits.html" |
+            awk -v a="<a name=\"$anchor\">" 'index($0, a) {found = 1}
+                 found && /<pre class="example">/ {inside = 1; sub(/.*<pre class="example">/, "")}
+                 inside {if (sub(/<\/pre>.*/, "")) {print; exit} print}' |
+            perl -CS -pe 's{<sub>(\d+)</sub>}{join "", map { chr(0x2080 + $_) } split //, $1}ge;
+                          s{<sup>([-\d]+)</sup>}{join "", map { $_ eq "-" ? "\x{207B}" : substr("\x{2070}\x{B9}\x{B2}\x{B3}\x{2074}\x{2075}\x{2076}\x{2077}\x{2078}\x{2079}", $_, 1) } split //, $1}ge')
+        # shellcheck disable=SC2086
+        printed=$("$cli" ${case#*|})
+        solved=$(printf '%s\n' "$printed" | sed -n '/^Прямой, обратный\|^Запись числа/,$p')
+        [ -n "$example" ] && [ "$example" = "$solved" ] || fault "the example #$anchor of bits.html differs from kalvorix-cli ${case#*|}"
+    done
 fi
 
 if [ "$faults" -eq 0 ]; then
