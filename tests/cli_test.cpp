@@ -2,6 +2,7 @@
 // program run as a user runs it. Expected messages are u8 literals, which stay
 // UTF-8 whatever the execution character set.
 #include "args.h"
+#include "cli_child.h"
 #include "charset.h"
 #include "convert.h"
 #include "json.h"
@@ -26,9 +27,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
-
 namespace {
+
+using namespace clitest;
 
 // ---- text conversions ----------------------------------------------------
 
@@ -281,77 +282,12 @@ TEST(CliRequest, NumbersAreCleanedAsTheInputFieldDoes)
 
 // ---- the program -----------------------------------------------------------
 
-struct Result {
-    std::string out;
-    std::string err;
-    int status;  // exit status, or -1 when ended by a signal
-};
-
-std::string ReadAll(const fs::path& path)
+// Standard error into the file of standard output.
+Wiring SharedFile()
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// A fresh temporary directory, removed with the object.
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "kalvorix-cli-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-// Where the program's standard error goes: a file of its own, or the file of
-// standard output (err of the Result is then empty).
-enum class Streams { APART, SHARED };
-
-// Runs the built program in dir (a fresh one when empty) with the arguments
-// and input; files stand between, so a large input or output cannot block.
-Result RunCli(const std::vector<std::string>& args, const std::string& input, const fs::path& dir = {},
-              Streams streams = Streams::APART)
-{
-    TempDir io;
-    const fs::path in = io.path() / "in", out = io.path() / "out", err = io.path() / "err";
-    std::ofstream(in, std::ios::binary) << input;
-    const fs::path cwd = dir.empty() ? io.path() : dir;
-
-    std::vector<char*> argv;
-    std::string program = KALVORIX_CLI;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = args;
-    for (std::string& arg : copies)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int output = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int fds[3] = {open(in.c_str(), O_RDONLY), output,
-                            streams == Streams::SHARED ? output : open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)};
-        for (int k = 0; k < 3; ++k)
-            if (fds[k] < 0 || dup2(fds[k], k) < 0)
-                _exit(126);
-        if (chdir(cwd.c_str()) != 0)
-            _exit(126);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid)
-        return {"", "could not run", -1};
-    return {ReadAll(out), ReadAll(err), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+    Wiring wiring;
+    wiring.err = Target::SAME_AS_OUTPUT;
+    return wiring;
 }
 
 struct CliRow {
@@ -493,7 +429,7 @@ TEST(CliProgram, ReadsStandardInputLineByLine)
 // own empty line, as on a terminal.
 TEST(CliProgram, OutcomesAndReasonsKeepTheirOrderInOneFile)
 {
-    const Result result = RunCli({"-t", "16"}, "255\n1.2.3\nZ\n10\n", {}, Streams::SHARED);
+    const Result result = RunCli({"-t", "16"}, "255\n1.2.3\nZ\n10\n", {}, SharedFile());
     EXPECT_EQ(result.out, "FF\n\n" + std::string(u8"Введено неверное значение:\n\nНесколько разделителей частей числа\n")
                               + "\n" + RANGE_10 + "\nA\n");
     EXPECT_EQ(result.status, 1);
@@ -504,7 +440,7 @@ TEST(CliProgram, OutcomesAndReasonsKeepTheirOrderInOneFile)
         input += "255\n";
         expected += "FF\n";
     }
-    const Result many = RunCli({"-t", "16"}, input + "Z\n255\n", {}, Streams::SHARED);
+    const Result many = RunCli({"-t", "16"}, input + "Z\n255\n", {}, SharedFile());
     EXPECT_EQ(many.out, expected + "\n" + RANGE_10 + "\nFF\n");
 }
 
