@@ -271,8 +271,15 @@ TEST(CliRequest, NumbersAreCleanedAsTheInputFieldDoes)
         std::string clean;
     } rows[] = {
         {"1 0  1", "101"}, {"ff", "FF"}, {"mcmxcix", "MCMXCIX"}, {" -1,5 ", "-1,5"},
-        {"a b\tc", "AB\tC"}, {u8"１２", "??"}, {u8"А", "?"}, {"\xFF" "1", "?1"},
-        {u8"1\u00A02", "1?2"}, {u8"−5", "?5"}, {"", ""},
+        {u8"１２", "??"}, {u8"А", "?"}, {"\xFF" "1", "?1"}, {u8"−5", "?5"}, {"", ""},
+        // Tabs and no-break spaces go as spaces do, inside and around.
+        {"a b\tc", "ABC"}, {"\t1\t000\t", "1000"}, {u8"1\u00A0000,5", "1000,5"},
+        {u8"\u202F-1\u202F234\u00A0567\u202F", "-1234567"}, {u8"\u00A0\u202F\t", ""},
+        // Other spaces of Unicode stay foreign, as in the field: the thin
+        // space, the figure space, the ideographic space.
+        {u8"1\u2009000", "1?000"}, {u8"1\u2007000", "1?000"}, {u8"1\u3000", "1?"},
+        // A cut-off no-break space is no space.
+        {"1\xC2" "2", "1?2"}, {"1\xE2\x80", "1??"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);
@@ -345,6 +352,19 @@ TEST(CliProgram, RefusedRequestsPrintTheProgramsMessage)
         {"Cyrillic look-alike of A", {"-f", "16", u8"А"}, "", "\n", RANGE_16 + "\n", 1},
         {"full-width digits", {u8"１２"}, "", "\n", RANGE_10 + "\n", 1},
         {"invalid UTF-8", {"1\xFF"}, "", "\n", RANGE_10 + "\n", 1},
+    });
+}
+
+// Numbers copied from a table, a spreadsheet or a web page.
+TEST(CliProgram, TabsAndNoBreakSpacesGoLikeSpaces)
+{
+    ExpectRuns({
+        {"a tab between groups", {"-t", "10", "1\t000"}, "", "1000\n", "", 0},
+        {"a tab after", {"-t", "16", "255\t"}, "", "FF\n", "", 0},
+        {"U+00A0", {"-t", "10", u8"1\u00A0000\u00A0000,5"}, "", "1000000.5\n", "", 0},
+        {"U+202F", {"-f", "2", "-t", "10", u8"\u202F1111\u202F1111"}, "", "255\n", "", 0},
+        {"tabs in standard input", {"-t", "10"}, "1\t000\n\t1\t\n", "1000\n1\n", "", 0},
+        {"a thin space is refused", {"-t", "10", u8"1\u2009000"}, "", "\n", RANGE_10 + "\n", 1},
     });
 }
 
