@@ -131,6 +131,11 @@ const char* UsageText()
            "2 — ошибка в параметрах.\n";
 }
 
+std::string UsageErrorText(const std::string& reason)
+{
+    return "kalvorix-cli: " + reason + "\nПодробнее: kalvorix-cli --help\n";
+}
+
 std::string VersionText()
 {
     return std::string("kalvorix-cli ") + KALVORIX_VERSION_TEXT + "\n";

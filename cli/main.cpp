@@ -45,7 +45,7 @@ int Run(const std::vector<std::string>& args, StandardStreams& streams)
     CliOptions options;
     std::string error;
     if (!ParseArguments(args, options, error)) {
-        streams.Err(Cp1251ToUtf8("kalvorix-cli: " + error + "\n\n" + UsageText()));
+        streams.Err(Cp1251ToUtf8(UsageErrorText(error)));
         return EXIT_USAGE;
     }
     if (options.help) {

@@ -426,7 +426,7 @@ TEST(CliProgram, UsageErrorsAndHelp)
         const Result result = RunCli(row.args, "1\n");
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out, "") << "nothing is converted";
-        EXPECT_EQ(result.err, "kalvorix-cli: " + row.reason + "\n\n" + help.out);
+        EXPECT_EQ(result.err, "kalvorix-cli: " + row.reason + u8"\nПодробнее: kalvorix-cli --help\n");
     }
 }
 
