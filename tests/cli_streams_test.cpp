@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <iconv.h>
 #include <string>
 #include <vector>
 
@@ -20,58 +19,6 @@ namespace {
 using namespace clitest;
 
 const std::string FFFD = u8"\uFFFD";
-
-// ---- UTF-16 ------------------------------------------------------------------
-
-// glibc's UTF-8 of UTF-16LE units, the reference for well-formed text.
-std::string IconvFromUtf16(const std::u16string& text)
-{
-    iconv_t cd = iconv_open("UTF-8", "UTF-16LE");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return "no iconv";
-    std::string in;
-    for (char16_t unit : text) {
-        in += static_cast<char>(unit & 0xFF);
-        in += static_cast<char>(unit >> 8);
-    }
-    std::string out(text.size() * 4 + 4, '\0');
-    char* inPtr = in.data();
-    char* outPtr = out.data();
-    size_t inLeft = in.size(), outLeft = out.size();
-    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    return std::string(out.data(), outPtr);
-}
-
-TEST(Utf16ToUtf8, AsTheSystemConvertsAndBack)
-{
-    for (const std::u16string& text : {std::u16string(u"255\r\n"), std::u16string(u"Ответ: 0.1 (10) — № ё"),
-                                       std::u16string(u"1\u00A0000\u202F000"), std::u16string(u"𝟙𝟚 😀 \uFFFF"),
-                                       std::u16string()}) {
-        const std::string utf8 = Utf16ToUtf8(text);
-        SCOPED_TRACE(utf8);
-        EXPECT_EQ(utf8, IconvFromUtf16(text));
-        EXPECT_EQ(Utf8ToUtf16(utf8), text);
-    }
-}
-
-TEST(Utf16ToUtf8, ASurrogateWithoutItsPartner)
-{
-    const struct {
-        std::u16string units;
-        std::string utf8;
-    } rows[] = {
-        {{u'1', 0xD800}, "1" + FFFD},
-        {{0xD83D, u'1'}, FFFD + "1"},
-        {{0xDE00, 0xD83D}, FFFD + FFFD},
-        {{0xD83D, 0xD83D, 0xDE00}, FFFD + u8"😀"},
-        {{0xDC00}, FFFD},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.utf8);
-        EXPECT_EQ(Utf16ToUtf8(row.units), row.utf8);
-    }
-}
 
 // ---- standard input's lines --------------------------------------------------
 
@@ -342,7 +289,9 @@ Reply Bracketed(const std::string& request)
     return {"<" + request + ">", bad ? "refused " + request + "\n" : std::string(), !bad};
 }
 
-struct SessionRow {
+// A run: of the made-up command (given are its requests) or of the program
+// (given are its arguments).
+struct RunRow {
     const char* label;
     std::vector<std::string> given;
     std::string input;
@@ -363,7 +312,7 @@ const std::string CLOSED_LINE = u8"kalvorix-cli: ошибка записи: по
 
 TEST(AnswerRequests, AnyCommandGetsTheSameStreams)
 {
-    const SessionRow rows[] = {
+    const RunRow rows[] = {
         {"arguments", {"1", "bad", "2"}, "9\n", {}, "<1>\n<bad>\n<2>\n", "refused bad\n", EXIT_REFUSED},
         {"lines of a UTF-16 file", {}, Utf16File(u"1\r\n\r\nbad\r\n", Order::LITTLE), {}, "<1>\n<>\n<bad>\n",
          "refused bad\n", EXIT_REFUSED},
@@ -381,7 +330,7 @@ TEST(AnswerRequests, AnyCommandGetsTheSameStreams)
         {"input is closed", {}, "", WiredInput(Target::CLOSED), "", u8"kalvorix-cli: ошибка чтения: поток закрыт\n",
          EXIT_IO},
     };
-    for (const SessionRow& row : rows) {
+    for (const RunRow& row : rows) {
         SCOPED_TRACE(row.label);
         const Result result = RunChild(row.input, row.wiring, {}, [&row]() {
             StandardStreams streams;
@@ -418,20 +367,11 @@ TEST(AnswerRequests, StopsAtTheFirstLostWrite)
 
 // ---- the program -------------------------------------------------------------
 
-struct ProgramRow {
-    const char* label;
-    std::vector<std::string> args;
-    std::string input;
-    Wiring wiring;
-    std::string out, err;
-    int status;
-};
-
-void ExpectProgram(const std::vector<ProgramRow>& rows)
+void ExpectProgram(const std::vector<RunRow>& rows)
 {
-    for (const ProgramRow& row : rows) {
+    for (const RunRow& row : rows) {
         SCOPED_TRACE(row.label);
-        const Result result = RunCli(row.args, row.input, {}, row.wiring);
+        const Result result = RunCli(row.given, row.input, {}, row.wiring);
         EXPECT_EQ(result.out, row.out);
         EXPECT_EQ(result.err, row.err);
         EXPECT_EQ(result.status, row.status);

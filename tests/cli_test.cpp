@@ -81,24 +81,46 @@ TEST(Cp1251ToUtf8, NotationMarksAsUnicodeSubscriptsAndSuperscripts)
     EXPECT_EQ(marks, 21);
 }
 
-// glibc's UTF-16 as the reference for well-formed text; what a Windows
-// console is given.
-std::u16string IconvUtf16(const std::string& text)
+const std::string FFFD = u8"\uFFFD";
+
+// glibc's conversion of bytes from one character set to another, the
+// reference for well-formed text.
+std::string Iconv(const char* to, const char* from, std::string in)
 {
-    iconv_t cd = iconv_open("UTF-16LE", "UTF-8");
+    iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
-        return u"no iconv";
-    std::string in = text;
-    std::string out(text.size() * 4 + 4, '\0');
+        return "no iconv";
+    std::string out(in.size() * 4 + 4, '\0');
     char* inPtr = in.data();
     char* outPtr = out.data();
     size_t inLeft = in.size(), outLeft = out.size();
     iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
     iconv_close(cd);
+    return std::string(out.data(), outPtr);
+}
+
+// What a Windows console is given.
+std::u16string IconvUtf16(const std::string& text)
+{
+    const std::string bytes = Iconv("UTF-16LE", "UTF-8", text);
     std::u16string units;
-    for (const char* at = out.data(); at + 1 < outPtr; at += 2)
-        units += static_cast<char16_t>(static_cast<unsigned char>(at[0]) | static_cast<unsigned char>(at[1]) << 8);
+    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+        const unsigned char low = static_cast<unsigned char>(bytes[at]);
+        const unsigned char high = static_cast<unsigned char>(bytes[at + 1]);
+        units += static_cast<char16_t>(low | high << 8);
+    }
     return units;
+}
+
+// What UTF-16 input becomes.
+std::string IconvFromUtf16(const std::u16string& text)
+{
+    std::string bytes;
+    for (char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return Iconv("UTF-8", "UTF-16LE", bytes);
 }
 
 TEST(Utf8ToUtf16, AsTheConsoleTakesIt)
@@ -110,6 +132,36 @@ TEST(Utf8ToUtf16, AsTheConsoleTakesIt)
     }
     EXPECT_EQ(Utf8ToUtf16("a\xFF" "b\xD0"), u"a\uFFFDb\uFFFD");  // a stray byte, a cut-off sequence
     EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // an encoded surrogate
+}
+
+TEST(Utf16ToUtf8, AsTheSystemConvertsAndBack)
+{
+    for (const std::u16string& text : {std::u16string(u"255\r\n"), std::u16string(u"Ответ: 0.1 (10) — № ё"),
+                                       std::u16string(u"1\u00A0000\u202F000"), std::u16string(u"𝟙𝟚 😀 \uFFFF"),
+                                       std::u16string()}) {
+        const std::string utf8 = Utf16ToUtf8(text);
+        SCOPED_TRACE(utf8);
+        EXPECT_EQ(utf8, IconvFromUtf16(text));
+        EXPECT_EQ(Utf8ToUtf16(utf8), text);
+    }
+}
+
+TEST(Utf16ToUtf8, ASurrogateWithoutItsPartner)
+{
+    const struct {
+        std::u16string units;
+        std::string utf8;
+    } rows[] = {
+        {{u'1', 0xD800}, "1" + FFFD},
+        {{0xD83D, u'1'}, FFFD + "1"},
+        {{0xDE00, 0xD83D}, FFFD + FFFD},
+        {{0xD83D, 0xD83D, 0xDE00}, FFFD + u8"😀"},
+        {{0xDC00}, FFFD},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.utf8);
+        EXPECT_EQ(Utf16ToUtf8(row.units), row.utf8);
+    }
 }
 
 // What each stream is written as: a Windows console in UTF-16 with CR LF,
@@ -144,7 +196,6 @@ struct Utf8Row {
     std::string ascii;  // Utf8ToAscii with '#'
 };
 
-const std::string FFFD = u8"\uFFFD";
 
 TEST(Utf8, WellAndIllFormedSequences)
 {
