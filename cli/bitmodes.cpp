@@ -47,11 +47,11 @@ std::string JsonObject(const std::string& typed, const std::string& fields, cons
     return json + "}";
 }
 
-ModeReport Finished(bool accepted, const std::string& plain, const std::string& typed, const std::string& json,
+Reply Finished(bool accepted, const std::string& plain, const std::string& typed, const std::string& json,
                     const std::string& fault, const std::string& steps, const CliOptions& options)
 {
-    ModeReport report;
-    report.accepted = accepted;
+    Reply report;
+    report.succeeded = accepted;
     if (options.json) {
         report.out = JsonObject(typed, json, fault, options, steps);
         return report;
@@ -64,7 +64,7 @@ ModeReport Finished(bool accepted, const std::string& plain, const std::string& 
     return report;
 }
 
-ModeReport Code(const std::string& typed, const std::string& number, const CliOptions& options)
+Reply Code(const std::string& typed, const std::string& number, const CliOptions& options)
 {
     IntegerCodes c;
     std::string fault;
@@ -84,7 +84,7 @@ ModeReport Code(const std::string& typed, const std::string& number, const CliOp
     return Finished(ok, plain, typed, json, fault, steps, options);
 }
 
-ModeReport Decode(const std::string& typed, const std::string& code, const CliOptions& options)
+Reply Decode(const std::string& typed, const std::string& code, const CliOptions& options)
 {
     CodeReading r;
     std::string fault;
@@ -127,7 +127,7 @@ std::string FloatJson(const FloatValue& v, bool ok, const CliOptions& options)
         + field("class", ClassKey(v.kind)) + field("stored", v.stored);
 }
 
-ModeReport Float(const std::string& typed, const std::string& number, const CliOptions& options)
+Reply Float(const std::string& typed, const std::string& number, const CliOptions& options)
 {
     FloatFormat format;
     FloatFormatOf(options.width, format);
@@ -144,7 +144,7 @@ ModeReport Float(const std::string& typed, const std::string& number, const CliO
     return Finished(ok, plain, typed, FloatJson(e.value, ok, options) + ", \"exact\": " + exact, fault, steps, options);
 }
 
-ModeReport DecodeFloatRequest(const std::string& typed, const std::string& code, const CliOptions& options)
+Reply DecodeFloatRequest(const std::string& typed, const std::string& code, const CliOptions& options)
 {
     FloatFormat format;
     FloatFormatOf(options.width, format);
@@ -162,7 +162,7 @@ ModeReport DecodeFloatRequest(const std::string& typed, const std::string& code,
 
 }  // namespace
 
-ModeReport RunModeRequest(const std::string& typed, const CliOptions& options)
+Reply RunModeRequest(const std::string& typed, const CliOptions& options)
 {
     const std::string text = CleanNumber(typed);
     switch (options.mode) {

@@ -7,20 +7,13 @@
 #include <string>
 
 #include "args.h"
-
-// What one request of a mode gives, in UTF-8.
-struct ModeReport {
-    bool accepted = false;
-    std::string out;  // standard output without its final line break: the labelled
-                      // lines (with --steps the worked solution after them, ending
-                      // with its line break), empty for a refused request; or the
-                      // JSON object
-    std::string err;  // standard error, with its line breaks: the message of a
-                      // refused request (not with --json); else empty
-};
+#include "session.h"
 
 // Runs typed (as given; cleaned as the input field cleans it) in the mode of
-// options, which is not CliMode::CONVERT.
-ModeReport RunModeRequest(const std::string& typed, const CliOptions& options);
+// options, which is not CliMode::CONVERT. Its reply's output is the labelled
+// lines (with --steps the worked solution after them, ending with its line
+// break), empty for a refused request, or the JSON object; its error text
+// the message of a refused request (not with --json).
+Reply RunModeRequest(const std::string& typed, const CliOptions& options);
 
 #endif
