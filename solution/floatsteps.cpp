@@ -59,7 +59,11 @@ std::string ExactBinary(const FloatEncoding& e)
     const Exactness facts = ExactnessOf(e.fraction, e.system, 2, fraction, 0);
     if (facts.written)
         return e.rounding.wholeBits + "." + facts.digits;
-    return e.rounding.wholeBits + "." + e.rounding.fractionBits + "…";
+    // Too long to write out: its digits up to the first 1 and as many after it
+    // as a shortened number shows.
+    const std::string& bits = e.rounding.fractionBits;
+    const size_t one = bits.find('1');
+    return e.rounding.wholeBits + "." + bits.substr(0, (one == std::string::npos ? 0 : one) + NUMBER_END) + "…";
 }
 
 Lines BinaryLines(const FloatEncoding& e)

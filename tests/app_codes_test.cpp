@@ -221,7 +221,7 @@ TEST(Codes, RoundTripsAgainstNativeArithmetic)
     for (int round = 0; round < 3000; ++round) {
         const int width = 2 + static_cast<int>(rng() % 62);
         const int64_t top = int64_t(1) << (width - 1);
-        const int64_t value = static_cast<int64_t>(rng() % static_cast<uint64_t>(2 * top)) - top;
+        const int64_t value = static_cast<int64_t>(rng() % (static_cast<uint64_t>(top) * 2)) - top;
         const int base = 2 + static_cast<int>(rng() % 15);
         const uint64_t magnitude = value < 0 ? static_cast<uint64_t>(-(value + 1)) + 1 : static_cast<uint64_t>(value);
         std::string digits;
