@@ -7,9 +7,9 @@
 
 #include "bits_form.h"
 #include "controls.h"
-#include "lineends.h"
 #include "messages.h"
 #include "skin.h"
+#include "solution_view.h"
 #include "window.h"
 
 namespace {
@@ -110,7 +110,7 @@ void ShowAnswer(const BitsAnswer& answer)
         SetWindowTextA(hBitsFields[row], shown ? answer.fields[static_cast<size_t>(row)].second.c_str() : "");
         ShowWindow(hBitsFields[row], shown ? SW_SHOW : SW_HIDE);
     }
-    SetWindowTextA(hBitsSolution, WithCrLf(answer.solution).c_str());
+    SetWindowTextA(hBitsSolution, answer.solution.c_str());
 }
 
 // Reads the controls, runs the request, and shows its fields and solution,
@@ -189,7 +189,8 @@ bool RegisterOnce(HINSTANCE instance)
 {
     static bool registered = false;
     if (!registered)
-        registered = RegisterProgramClass(instance, CLASS_NAME, CS_HREDRAW | CS_VREDRAW, BitsProcedure, nullptr);
+        registered = RegisterProgramClass(instance, CLASS_NAME, CS_HREDRAW | CS_VREDRAW, BitsProcedure, nullptr)
+            && RegisterSolutionView(instance);
     return registered;
 }
 
@@ -229,10 +230,8 @@ bool CreateControls()
         ShowWindow(hBitsFields[row], SW_HIDE);
     }
     hBitsSolutionLabel = Child("static", 0, 0, "Решение:", ID_STATIC + 4, font);
-    hBitsSolution = Child("edit", WS_EX_CLIENTEDGE,
-                          WS_GROUP | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL
-                              | ES_AUTOVSCROLL,
-                          "", ID_SOLUTION, hFontBits);
+    hBitsSolution = Child(SOLUTION_VIEW_CLASS, WS_EX_CLIENTEDGE, WS_GROUP | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL, "",
+                          ID_SOLUTION, hFontBits);
     hBitsCompute = Child("button", 0, WS_GROUP | WS_TABSTOP, "Вычислить", ID_COMPUTE, font);
     if (!made || !hBitsNumber || !hBitsSystem || !hBitsChoice || !hBitsWidthLabel || !hBitsWidth || !hBitsWrite
         || !hBitsRead || !hBitsSolutionLabel || !hBitsSolution || !hBitsCompute || !hFontBits)
@@ -240,7 +239,6 @@ bool CreateControls()
     FillList(hBitsSystem, BitsSystemItems(), BITS_SYSTEM_START_ITEM);
     FillList(hBitsChoice, BitsChoiceItems(), BITS_CHOICE_CODES);
     SendMessageA(hBitsWrite, BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageA(hBitsSolution, EM_SETLIMITTEXT, 0, 0);
     SkinCloseButton(hBitsCompute);
     return true;
 }
@@ -266,8 +264,9 @@ bool Create(HWND owner)
     return true;
 }
 
-// Enter computes, Escape closes, Ctrl+A selects the whole solution when it
-// has the focus; the rest goes to the controls, Tab and the arrows among them.
+// Enter computes (but chooses in an open list), Escape closes; the rest goes
+// to the controls, Tab and the arrows among them. The solution's view takes
+// its own keys (Ctrl+A, Ctrl+C, scrolling).
 bool HandleKey(MSG& msg)
 {
     if (msg.message == WM_KEYDOWN) {
@@ -279,10 +278,6 @@ bool HandleKey(MSG& msg)
                               || SendMessageA(hBitsChoice, CB_GETDROPPEDSTATE, 0, 0);
         if (msg.wParam == VK_RETURN && !listOpen) {
             OnCompute();
-            return true;
-        }
-        if (msg.wParam == 'A' && GetKeyState(VK_CONTROL) < 0 && msg.hwnd == hBitsSolution) {
-            SendMessageA(hBitsSolution, EM_SETSEL, 0, -1);
             return true;
         }
     }

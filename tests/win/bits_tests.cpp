@@ -9,7 +9,6 @@
 #include "bits_form.h"
 #include "driver.h"
 #include "harness.h"
-#include "lineends.h"
 #include "suites.h"
 
 namespace {
@@ -59,7 +58,7 @@ bool Shows(HWND window, const BitsRequest& request)
             if (TextOf(GetDlgItem(window, ID_LABEL + static_cast<int>(row))) != answer.fields[row].first + ":"
                 || TextOf(GetDlgItem(window, ID_FIELD + static_cast<int>(row))) != answer.fields[row].second)
                 return false;
-        return TextOf(GetDlgItem(window, ID_SOLUTION)) == WithCrLf(answer.solution);
+        return TextOf(GetDlgItem(window, ID_SOLUTION)) == answer.solution;
     });
 }
 
