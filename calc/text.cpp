@@ -1,7 +1,6 @@
 #include "text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 
 std::string trimleft(std::string text)
@@ -35,13 +34,6 @@ int StrToNum(const std::string& text)
             return INT_MAX;
     }
     return static_cast<int>(value);
-}
-
-std::string NumToStr(int value)
-{
-    char buffer[16];
-    std::to_chars_result end = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, end.ptr);
 }
 
 std::string reverse(std::string text)

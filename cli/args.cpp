@@ -34,7 +34,7 @@ int SystemOfName(const std::string& name)
         return ROMAN;
     const int base = StrToNum(name);
     // The round trip admits exactly the plain decimal form: no sign, no leading zero.
-    if (NumToStr(base) != name || base < NSmin || base > NSmax)
+    if (NumToStr(base) != name || !IsBase(base))
         return 0;
     return base;
 }

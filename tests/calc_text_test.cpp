@@ -28,6 +28,7 @@ TEST(TextHelpers, TrimRightDropsTrailingZerosEvenOfWholeNumbers)
     const TextCase cases[] = {
         {"1.2500", "1.25"}, {"3.000", "3"}, {"100", "1"}, {"000", "0"}, {"0", "0"},
         {".0", ""}, {"", ""}, {"10.", "10"}, {"0.", "0"}, {"A.C0", "A.C"},
+        {"12.5000", "12.5"}, {"0.0000", "0"}, {"0.10", "0.1"}, {"-1010.0100", "-1010.01"},
     };
     for (const TextCase& c : cases) {
         SCOPED_TRACE(c.input);
