@@ -36,6 +36,15 @@ int StrToNum(const std::string& text)
     return static_cast<int>(value);
 }
 
+std::string GroupedNumber(unsigned long long value)
+{
+    std::string text = NumToStr(value);
+    if (text.size() > 4)
+        for (size_t at = text.size() - 3; at > 0; at -= std::min<size_t>(at, 3))
+            text.insert(at, 1, ' ');
+    return text;
+}
+
 std::string reverse(std::string text)
 {
     std::reverse(text.begin(), text.end());

@@ -29,6 +29,10 @@ std::string NumToStr(Integer value)
     return std::string(buffer, end.ptr);
 }
 
+// value as Russian texts write a number: from 10 000 on its digits stand in
+// groups of three, parted by a space ("10 000", "1 234 567").
+std::string GroupedNumber(unsigned long long value);
+
 std::string reverse(std::string text);
 
 // text repeated count times; "" for a count of 0 or less.

@@ -33,7 +33,7 @@ std::string NameOfSystem(int system);
 bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, std::string& error);
 
 // The help text, Russian, in Windows-1251, ending with a line break.
-const char* UsageText();
+std::string UsageText();
 
 // "kalvorix-cli" and the program's version, ending with a line break.
 std::string VersionText();
