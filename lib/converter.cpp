@@ -41,9 +41,7 @@ Words ReadBinary(const std::vector<int>& digits, size_t first, int base)
 // digits are known in number from its bit length, and filled in from the last.
 std::string WriteBits(const Words& number, int bits)
 {
-    size_t top = number.size();
-    while (number[top - 1] == 0)
-        --top;
+    const size_t top = words::Significant(number.data(), number.size());
     size_t length = (top - 1) * 32 + 1;  // bits, the top word's highest found by halving
     uint32_t word = number[top - 1];
     for (int half = 16; half > 0; half /= 2)
