@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "check.h"
 #include "digitwords.h"
 
 namespace limbs {
@@ -85,6 +86,7 @@ std::string ToDecimal(const Limbs& x)
 
 Limbs Pow10(int n)
 {
+    KERNEL_ASSERT(n >= 0);
     Limbs x(static_cast<size_t>(n / BASE_DIGITS), 0);
     x.push_back(POW10[n % BASE_DIGITS]);
     return x;
@@ -112,6 +114,7 @@ void AddTo(Limbs& a, const Limbs& b)
 
 void MulSmallAdd(Limbs& a, uint32_t m, uint32_t add)
 {
+    KERNEL_ASSERT(m < BASE && add < BASE);
     words::MulAddTo(a, m, add, Radix());
     Trim(a);
 }
@@ -164,6 +167,7 @@ Limbs Mul(const Limbs& a, const Limbs& b)
 // adding the divisor back.
 Limbs DivMod(const Limbs& a, const Limbs& b, Limbs& r)
 {
+    KERNEL_ASSERT(!b.empty());
     if (Compare(a, b) < 0) {
         r = a;
         return Limbs();

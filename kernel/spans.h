@@ -95,8 +95,8 @@ inline uint32_t Sub(uint32_t* r, size_t n, const uint32_t* x, size_t nx, const u
     return borrow;
 }
 
-// x[0, n) = x * m + carry; returns the word carried out of the top, at most
-// m (carry itself when n is 0).
+// x[0, n) = x * m + carry, for a carry below the radix; returns the word
+// carried out of the top: at most m, or carry itself when n is 0.
 template <typename Radix>
 uint32_t MulAdd(uint32_t* x, size_t n, uint32_t m, uint32_t carry, const Radix& radix)
 {
