@@ -4,7 +4,8 @@
 // high zeros. Every module that does arithmetic on words (the products, the
 // decimal limbs, the radix conversions, the fractions) does it with these.
 // Inline, and templates over the radix, so that a radix known at compile
-// time divides by a multiplication.
+// time divides by a multiplication; the radix is taken by value, so that the
+// words written cannot alias it and its reciprocal stays in registers.
 #ifndef KALVORIX_KERNEL_SPANS_H
 #define KALVORIX_KERNEL_SPANS_H
 
@@ -98,7 +99,7 @@ inline uint32_t Sub(uint32_t* r, size_t n, const uint32_t* x, size_t nx, const u
 // x[0, n) = x * m + carry, for a carry below the radix; returns the word
 // carried out of the top: at most m, or carry itself when n is 0.
 template <typename Radix>
-uint32_t MulAdd(uint32_t* x, size_t n, uint32_t m, uint32_t carry, const Radix& radix)
+uint32_t MulAdd(uint32_t* x, size_t n, uint32_t m, uint32_t carry, Radix radix)
 {
     uint64_t c = carry;
     for (size_t i = 0; i < n; ++i)
@@ -119,7 +120,7 @@ void MulAddTo(Words& a, uint32_t m, uint32_t add, const Radix& radix)
 // x[0, n) -= y[0, n) * m, for x and y apart; returns what is to be taken
 // from the word above x: the top word of the product and the borrow.
 template <typename Radix>
-uint32_t SubMul(uint32_t* x, const uint32_t* y, size_t n, uint32_t m, const Radix& radix)
+uint32_t SubMul(uint32_t* x, const uint32_t* y, size_t n, uint32_t m, Radix radix)
 {
     KERNEL_ASSERT(check::Apart(x, n, y, n));
     uint64_t carry = 0;
@@ -137,7 +138,7 @@ uint32_t SubMul(uint32_t* x, const uint32_t* y, size_t n, uint32_t m, const Radi
 // quotient[0, n) = x[0, n) / d for d > 0, quotient being x itself, a span
 // apart from it, or null when only the remainder is wanted; returns x mod d.
 template <typename Radix>
-uint32_t DivSmall(const uint32_t* x, size_t n, uint32_t d, uint32_t* quotient, const Radix& radix)
+uint32_t DivSmall(const uint32_t* x, size_t n, uint32_t d, uint32_t* quotient, Radix radix)
 {
     KERNEL_ASSERT(d != 0);
     KERNEL_ASSERT(quotient == nullptr || check::SameOrApart(quotient, x, n));

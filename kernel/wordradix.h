@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "check.h"
+
 namespace words {
 
 class WordRadix {
@@ -55,8 +57,21 @@ public:
         return (uint64_t(q1) << 32) | q0;
     }
 
-    // The same for a value of 64 bits.
-    uint64_t Split(uint64_t v, uint32_t& word) const { return Split(0, v, word); }
+    // The same for v below radix * 2^32, whose quotient fits a word: one
+    // division by the reciprocal.
+    uint64_t Split(uint64_t v, uint32_t& word) const
+    {
+        KERNEL_ASSERT((v >> 32) < Value());
+        if (IsBinary()) {
+            word = static_cast<uint32_t>(v);
+            return v >> 32;
+        }
+        const uint64_t shifted = v << shift_;  // below normalized_ * 2^32
+        uint32_t rest;
+        const uint32_t q = Divide(static_cast<uint32_t>(shifted >> 32), static_cast<uint32_t>(shifted), rest);
+        word = rest >> shift_;
+        return q;
+    }
 
 private:
     constexpr WordRadix() : value_(0), shift_(0), normalized_(0), reciprocal_(0) {}
@@ -87,7 +102,7 @@ private:
 };
 
 // A radix from 2 to 2^32 fixed at compile time, with WordRadix's Value and
-// 64-bit Split.
+// 64-bit Split (for any 64-bit value).
 template <uint64_t RADIX>
 struct FixedRadix {
     static_assert(RADIX >= 2 && RADIX <= (uint64_t(1) << 32), "a word radix is 2 to 2^32");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "constantbase.h"
 #include "digitwords.h"
 #include "limbs.h"
 #include "systems.h"
@@ -34,6 +35,24 @@ bool IsZero(const limbs::Limbs& x)
         if (limb != 0)
             return false;
     return true;
+}
+
+// The passes of ConvertFraction over a fraction in words of BASE^k, the
+// radix a constant so that its division becomes a multiplication: each
+// multiplies by newBase^m and appends the m digits carried out of the top.
+template <int BASE>
+void Expand(words::Words& fraction, int newBase, size_t total, std::string& result)
+{
+    constexpr words::FixedRadix<LargestPower(BASE).power> radix{};
+    const words::WordPower out = LargestPower(newBase);
+    size_t low = 0;  // words below it are zero and stay so
+    while (result.size() < total && low < fraction.size()) {
+        const uint32_t next = words::MulAdd(fraction.data() + low, fraction.size() - low,
+                                            static_cast<uint32_t>(out.power), 0, radix);
+        AppendDigits(result, next, newBase, out.exponent, total);
+        while (low < fraction.size() && fraction[low] == 0)
+            ++low;
+    }
 }
 
 }  // namespace
@@ -110,21 +129,15 @@ std::string ConvertFraction(const std::string& digits, int base, int newBase, in
     const size_t total = static_cast<size_t>(count) + 2;
     result.reserve(total);
     if (IsBase(base) && IsBase(newBase)) {
-        const words::WordPower in = LargestPower(base), out = LargestPower(newBase);
-        const words::WordRadix radix(static_cast<uint32_t>(in.power));
+        const words::WordPower in = LargestPower(base);
         size_t end = digits.size();
         while (end > 0 && FractionDigit(digits[end - 1], base) == 0)
             --end;
         words::Words fraction = words::PackDigits(end, static_cast<uint64_t>(base), in.exponent, true,
                                                   [&digits, base](size_t i) { return FractionDigit(digits[i], base); });
-        size_t low = 0;  // words below it are zero and stay so
-        while (result.size() < total && low < fraction.size()) {
-            const uint32_t next = words::MulAdd(fraction.data() + low, fraction.size() - low,
-                                                static_cast<uint32_t>(out.power), 0, radix);
-            AppendDigits(result, next, newBase, out.exponent, total);
-            while (low < fraction.size() && fraction[low] == 0)
-                ++low;
-        }
+        radix::WithConstantBase(base, [&](auto constant) {
+            Expand<decltype(constant)::value>(fraction, newBase, total, result);
+        });
     }
     result.resize(total, '0');
     return result;

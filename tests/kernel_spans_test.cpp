@@ -38,6 +38,23 @@ Words RandomWords(std::mt19937_64& rng, size_t n, uint64_t radix)
     return x;
 }
 
+TEST(Spans, SplitOfAValueWhoseQuotientFitsAWord)
+{
+    std::mt19937_64 rng(4);
+    for (const WordRadix& radix : Radices()) {
+        const uint64_t r = radix.Value();
+        for (int round = 0; round < 5000; ++round) {
+            // Up to the largest: (r - 1) * 2^32 + 2^32 - 1.
+            const uint64_t high = round == 0 ? r - 1 : rng() % r;
+            const uint64_t v = (high << 32) | (round == 0 ? 0xFFFFFFFFu : rng() & 0xFFFFFFFFu);
+            uint32_t word;
+            const uint64_t q = radix.Split(v, word);
+            EXPECT_EQ(q, v / r) << v << " in radix " << r;
+            EXPECT_EQ(word, v % r) << v << " in radix " << r;
+        }
+    }
+}
+
 TEST(Spans, MulAddSubMulAndDivSmallAgainstResidues)
 {
     std::mt19937_64 rng(11);
