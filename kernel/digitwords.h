@@ -32,22 +32,23 @@ constexpr WordPower LargestPower(int base)
 }
 
 // The value of the digits digit(first) ... digit(first + count - 1), the
-// first the most significant, by Horner's rule; it must fit 64 bits.
-template <typename DigitAt>
-uint64_t ValueOfDigits(size_t first, size_t count, uint64_t base, DigitAt digit)
+// first the most significant, by Horner's rule; it must fit a Value (a
+// 32-bit word's is cheaper on a 32-bit processor).
+template <typename Value = uint64_t, typename DigitAt>
+Value ValueOfDigits(size_t first, size_t count, Value base, DigitAt digit)
 {
-    uint64_t value = 0;
+    Value value = 0;
     for (size_t i = first; i < first + count; ++i)
-        value = value * base + static_cast<uint64_t>(digit(i));
+        value = value * base + static_cast<Value>(digit(i));
     return value;
 }
 
 // The count digits digit(0) (the most significant) to digit(count - 1) in
-// words of base^perWord, least significant first. A whole number is grouped
+// words of base^perWord (which fits a word), least significant first. A whole number is grouped
 // from its last digit, so its top word takes the digits left over; a
 // fraction (topAligned) from its first, its lowest word filled up with zeros.
 template <typename DigitAt>
-Words PackDigits(size_t count, uint64_t base, int perWord, bool topAligned, DigitAt digit)
+Words PackDigits(size_t count, uint32_t base, int perWord, bool topAligned, DigitAt digit)
 {
     KERNEL_ASSERT(perWord > 0);
     const size_t k = static_cast<size_t>(perWord);
@@ -55,14 +56,14 @@ Words PackDigits(size_t count, uint64_t base, int perWord, bool topAligned, Digi
     size_t at = 0;
     if (!topAligned && count % k != 0) {
         at = count % k;
-        words.back() = static_cast<uint32_t>(ValueOfDigits(0, at, base, digit));
+        words.back() = ValueOfDigits<uint32_t>(0, at, base, digit);
     }
     for (size_t w = words.size() - (at > 0 ? 1 : 0); w-- > 0; at += k) {
         const size_t whole = at + k <= count ? k : count - at;
-        uint64_t value = ValueOfDigits(at, whole, base, digit);
+        uint32_t value = ValueOfDigits<uint32_t>(at, whole, base, digit);
         for (size_t pad = whole; pad < k; ++pad)
             value *= base;
-        words[w] = static_cast<uint32_t>(value);
+        words[w] = value;
     }
     return words;
 }
@@ -70,7 +71,7 @@ Words PackDigits(size_t count, uint64_t base, int perWord, bool topAligned, Digi
 // Calls put(i, d) for the count digits d of value in base, from the least
 // significant (i = 0) up; value is below base^count.
 template <typename Put>
-void UnpackWord(uint64_t value, uint64_t base, int count, Put put)
+void UnpackWord(uint32_t value, uint32_t base, int count, Put put)
 {
     for (int i = 0; i < count; ++i, value /= base)
         put(i, static_cast<int>(value % base));

@@ -16,7 +16,7 @@ using words::LargestPower;
 void AppendDigits(std::string& text, uint32_t word, int base, int count, size_t total)
 {
     char block[32];
-    words::UnpackWord(word, static_cast<uint64_t>(base), count,
+    words::UnpackWord(word, static_cast<uint32_t>(base), count,
                       [&block, count](int at, int digit) { block[count - 1 - at] = DigitChar(digit); });
     text.append(block, std::min(static_cast<size_t>(count), total - text.size()));
 }
@@ -133,7 +133,7 @@ std::string ConvertFraction(const std::string& digits, int base, int newBase, in
         size_t end = digits.size();
         while (end > 0 && FractionDigit(digits[end - 1], base) == 0)
             --end;
-        words::Words fraction = words::PackDigits(end, static_cast<uint64_t>(base), in.exponent, true,
+        words::Words fraction = words::PackDigits(end, static_cast<uint32_t>(base), in.exponent, true,
                                                   [&digits, base](size_t i) { return FractionDigit(digits[i], base); });
         radix::WithConstantBase(base, [&](auto constant) {
             Expand<decltype(constant)::value>(fraction, newBase, total, result);

@@ -170,7 +170,7 @@ std::string Write(const Words& number)
 Words ReadDigits(const std::vector<int>& digits, size_t first, int base)
 {
     const words::WordPower chunk = LargestPower(base);
-    const Words source = words::PackDigits(digits.size() - first, static_cast<uint64_t>(base), chunk.exponent, false,
+    const Words source = words::PackDigits(digits.size() - first, static_cast<uint32_t>(base), chunk.exponent, false,
                                            [&digits, first](size_t i) { return std::max(digits[first + i], 0); });
     const uint32_t from = static_cast<uint32_t>(chunk.power);
     Words number = RadixChange(from, WordRadix::Binary(), HornerToBinary, READ_HORNER_MAX)

@@ -145,7 +145,7 @@ TEST(DigitWords, DigitsIntoWordsAndBack)
     EXPECT_EQ(words::PackDigits(text.size(), 10, 4, true, digit), (Words{3000, 9012, 5678, 1234}));
     EXPECT_TRUE(words::PackDigits(0, 10, 4, false, digit).empty());
     EXPECT_EQ(words::PackDigits(3, 7, 11, false, [](size_t i) { return static_cast<int>(i + 1); }), Words{1 * 49 + 2 * 7 + 3});
-    EXPECT_EQ(words::ValueOfDigits(1, 3, 16, [](size_t i) { return static_cast<int>(i); }), 0x123u);
+    EXPECT_EQ(words::ValueOfDigits(1, 3, uint64_t(16), [](size_t i) { return static_cast<int>(i); }), 0x123u);
 
     std::string back;
     words::UnpackWord(40302, 10, 6, [&back](int at, int d) { back.insert(back.begin(), static_cast<char>('0' + d)); (void)at; });
