@@ -102,21 +102,21 @@ template <typename PieceAt>
 Words PackPieces(size_t count, int bits, PieceAt piece)
 {
     KERNEL_ASSERT(bits > 0 && bits < 32);
-    Words number;
-    number.reserve(count * static_cast<size_t>(bits) / 32 + 1);
+    Words number((count * static_cast<size_t>(bits) + 31) / 32);
+    uint32_t* word = number.data();
     uint64_t pending = 0;
     int filled = 0;
     for (size_t i = 0; i < count; ++i) {
         pending |= static_cast<uint64_t>(piece(i)) << filled;
         filled += bits;
         if (filled >= 32) {
-            number.push_back(static_cast<uint32_t>(pending));
+            *word++ = static_cast<uint32_t>(pending);
             pending >>= 32;
             filled -= 32;
         }
     }
     if (filled > 0)
-        number.push_back(static_cast<uint32_t>(pending));
+        *word = static_cast<uint32_t>(pending);
     return number;
 }
 
