@@ -21,6 +21,12 @@ int TwosIn(int base)
 
 }  // namespace
 
+std::string FractionDigits(const std::string& digits)
+{
+    const std::string trimmed = trimright(digits);  // keeps its first character, a "0" when all are
+    return trimmed == "0" ? std::string() : trimmed;
+}
+
 std::string BinaryOfWhole(const std::string& digits, int base)
 {
     return ConvertText(digits, base, 2);
@@ -36,8 +42,8 @@ std::string BinaryOfFraction(const std::string& digits, int base, int count)
 // digits, whose last is not 0, must be those.
 bool FractionEquals(const std::string& digits, int base, const std::string& bits)
 {
-    const std::string value = RoundZ(digits);
-    const std::string binary = RoundZ(bits);
+    const std::string value = FractionDigits(digits);
+    const std::string binary = FractionDigits(bits);
     if (binary.empty() || value.empty())
         return binary.empty() && value.empty();
     const int twos = TwosIn(base);
@@ -64,7 +70,7 @@ std::string DecimalOfScaled(const std::string& bits, long long exponent)
     if (padded.size() < point + 1)
         padded.insert(0, point + 1 - padded.size(), '0');
     const std::string whole = DecimalOfBinary(padded.substr(0, padded.size() - point));
-    const std::string fraction = RoundZ(
+    const std::string fraction = FractionDigits(
         ConvertFraction(padded.substr(padded.size() - point), 2, 10, static_cast<int>(point)).substr(2));
     return fraction.empty() ? whole : whole + "." + fraction;
 }
@@ -144,7 +150,7 @@ uint64_t ValueOfBits(const std::string& bits)
 
 bool ReadPositional(const std::string& text, int system, ReadNumber& read, std::string& fault)
 {
-    if (system < NSmin || system > NSmax) {
+    if (!IsBase(system)) {
         fault.clear();
         return false;
     }
@@ -165,8 +171,8 @@ bool ReadCodeText(const std::string& text, int system, int width, std::string& b
     const std::string digits = trimleft(read.whole);
     std::string binary = digits.size() <= static_cast<size_t>(width) ? BinaryOfWhole(digits, system) : std::string();
     if (binary.empty() || binary.size() > static_cast<size_t>(width)) {
-        fault = "Код не помещается в " + std::to_string(width) + "-разрядную сетку:\n\nв нём больше "
-            + std::to_string(width) + " двоичных разрядов.";
+        fault = "Код не помещается в " + NumToStr(width) + "-разрядную сетку:\n\nв нём больше "
+            + NumToStr(width) + " двоичных разрядов.";
         return false;
     }
     bits = std::string(static_cast<size_t>(width) - binary.size(), '0') + binary;

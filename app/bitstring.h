@@ -10,6 +10,10 @@
 
 #include "convert.h"
 
+// The digits of a fraction without their trailing zeros: empty when every
+// one is 0.
+std::string FractionDigits(const std::string& digits);
+
 // The whole number of the digits (of base, validated; leading zeros allowed)
 // in binary, without leading zeros: "0" for zero.
 std::string BinaryOfWhole(const std::string& digits, int base);

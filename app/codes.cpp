@@ -3,7 +3,6 @@
 #include "codes.h"
 
 #include "bitstring.h"
-#include "fraction.h"
 #include "text.h"
 
 namespace {
@@ -15,7 +14,7 @@ const char ERR_CODEFRACTION[] = "Операция невозможна:\n\nко�
 // short, else in powers of two.
 std::string RangeText(int width)
 {
-    const std::string top = std::to_string(width - 1);
+    const std::string top = NumToStr(width - 1);
     if (width > 64)
         return "от -2^" + top + " до 2^" + top + "-1";
     const std::string power = DecimalOfBinary("1" + std::string(static_cast<size_t>(width - 1), '0'));
@@ -24,8 +23,8 @@ std::string RangeText(int width)
 
 std::string OutOfRange(int width)
 {
-    return "Число не помещается в " + std::to_string(width) + "-разрядную сетку:\n\nв дополнительном коде "
-        + std::to_string(width) + " разрядов записываются числа " + RangeText(width) + ".";
+    return "Число не помещается в " + NumToStr(width) + "-разрядную сетку:\n\nв дополнительном коде "
+        + NumToStr(width) + " разрядов записываются числа " + RangeText(width) + ".";
 }
 
 std::string Signed(bool negative, const std::string& value)
@@ -56,7 +55,7 @@ bool EncodeInteger(const std::string& number, int system, int width, IntegerCode
     ReadNumber read;
     if (!ReadPositional(number, system, read, fault))
         return false;
-    if (!RoundZ(read.fraction).empty()) {
+    if (!FractionDigits(read.fraction).empty()) {
         fault = ERR_CODEFRACTION;
         return false;
     }

@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "bitstring.h"
-#include "fraction.h"
 #include "text.h"
 
 namespace {
@@ -186,7 +185,7 @@ bool EncodeFloat(const std::string& number, int system, const FloatFormat& forma
     e.system = system;
     e.negative = read.negative;
     e.whole = trimleft(read.whole);
-    e.fraction = RoundZ(read.fraction);
+    e.fraction = FractionDigits(read.fraction);
     const uint64_t magnitude = e.whole.empty() && e.fraction.empty() ? 0 : Magnitude(format, e, e.rounding);
     const uint64_t sign = e.negative ? uint64_t(1) << (format.width - 1) : 0;
     e.value = FloatOfBits(format, sign | magnitude);

@@ -12,6 +12,7 @@
 #include "floatsteps.h"
 #include "json.h"
 #include "request.h"
+#include "text.h"
 #include "utf8.h"
 
 namespace {
@@ -78,7 +79,7 @@ Reply Code(const std::string& typed, const std::string& number, const CliOptions
     auto field = [ok](const char* name, const std::string& value) {
         return std::string(", \"") + name + "\": " + JsonValue(ok ? Present(value) : std::nullopt);
     };
-    const std::string json = ", \"bits\": " + std::to_string(options.width) + field("decimal", c.decimal)
+    const std::string json = ", \"bits\": " + NumToStr(options.width) + field("decimal", c.decimal)
         + field("sign_magnitude", c.signMagnitude) + field("ones_complement", c.onesComplement)
         + field("twos_complement", c.twosComplement) + field("hex", c.hex);
     return Finished(ok, plain, typed, json, fault, steps, options);
@@ -98,7 +99,7 @@ Reply Decode(const std::string& typed, const std::string& code, const CliOptions
     auto field = [ok](const char* name, const std::string& value) {
         return std::string(", \"") + name + "\": " + JsonValue(ok ? Present(value) : std::nullopt);
     };
-    const std::string json = ", \"bits\": " + std::to_string(options.width) + field("code", r.code)
+    const std::string json = ", \"bits\": " + NumToStr(options.width) + field("code", r.code)
         + field("unsigned", r.unsignedValue) + field("sign_magnitude", r.signMagnitude)
         + field("ones_complement", r.onesComplement) + field("twos_complement", r.twosComplement);
     return Finished(ok, plain, typed, json, fault, steps, options);

@@ -3,6 +3,7 @@
 
 #include "charset.h"
 #include "steptext.h"
+#include "text.h"
 
 std::string CodeName(CodeKind kind)
 {
@@ -20,7 +21,7 @@ std::string BitCount(int count)
 
 std::string GridIn(int width)
 {
-    return std::to_string(width) + "-разрядной сетке";
+    return NumToStr(width) + "-разрядной сетке";
 }
 
 std::string FormatName(const FloatFormat& format)

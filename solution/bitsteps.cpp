@@ -6,6 +6,7 @@
 #include "notation.h"
 #include "steptext.h"
 #include "systems.h"
+#include "text.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ std::string PowerSum(const std::string& bits)
             return std::string();
         const size_t power = bits.size() - 1 - k;
         sum += (sum.empty() ? "" : " + ")
-            + (bits.size() <= VALUE_BITS ? std::to_string(1UL << power) : TwoTo(static_cast<long long>(power)));
+            + (bits.size() <= VALUE_BITS ? NumToStr(1UL << power) : TwoTo(static_cast<long long>(power)));
     }
     return ones > 1 ? sum : std::string();
 }
@@ -119,7 +120,7 @@ std::vector<std::string> CodeBitsLines(const std::string& code, int system, cons
     } else {
         binary = code;
     }
-    const std::string width = std::to_string(bits.size());
+    const std::string width = NumToStr(bits.size());
     if (binary.size() < bits.size())
         lines.push_back("Дополняем нулями слева до " + width + " " + WordOf(width, "разряда", "разрядов", "разрядов") + ": "
                         + BitsShown(GroupedByFour(bits)) + ".");

@@ -37,11 +37,11 @@ Lines Magnitude(const IntegerCodes& c)
     const std::string decimal = c.negative ? c.decimal.substr(1) : c.decimal;
     const int valueBits = c.width - 1;
     const std::string grid = "В " + GridIn(c.width) + " старший разряд — знаковый (0 — «плюс», 1 — «минус»), на модуль"
-        " остаётся " + std::to_string(valueBits) + " " + WordOf(std::to_string(valueBits), "разряд", "разряда", "разрядов");
+        " остаётся " + NumToStr(valueBits) + " " + WordOf(NumToStr(valueBits), "разряд", "разряда", "разрядов");
     const std::string body = c.hasDirect ? c.signMagnitude.substr(1) : std::string();
     std::string fits;
     if (!c.hasDirect)
-        fits = ", а модуль " + BitsShown(c.magnitude) + " занимает " + std::to_string(c.width) + ": прямого и обратного"
+        fits = ", а модуль " + BitsShown(c.magnitude) + " занимает " + NumToStr(c.width) + ": прямого и обратного"
             " кода у числа " + Shortened(c.decimal) + " в " + GridIn(c.width) + " нет.";
     else if (body == c.magnitude)
         fits = ": модуль " + BitsShown(body) + " занимает их все.";

@@ -7,15 +7,16 @@
 #include <algorithm>
 #include <vector>
 
-#include "bignum.h"
 #include "bitnames.h"
 #include "bitsteps.h"
 #include "bitstring.h"
 #include "charset.h"
 #include "exactness.h"
 #include "fractionsteps.h"
+#include "limbs.h"
 #include "notation.h"
 #include "steptext.h"
+#include "text.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ std::string NumberText(const FloatEncoding& e)
 Lines FormatLines(const FloatFormat& f)
 {
     return {"В формате " + std::string(f.name) + " число занимает " + BitCount(f.width) + ": знак (" + BitCount(1)
-                + "), смещённый порядок (" + BitCount(f.exponentBits) + ", смещение " + std::to_string(f.Bias())
+                + "), смещённый порядок (" + BitCount(f.exponentBits) + ", смещение " + NumToStr(f.Bias())
                 + ") и мантисса (" + BitCount(f.mantissaBits) + ").",
             "Нормализованное число записывается как 1.xxx" + Subscript(2) + " · 2 в степени e, где e — порядок; в поле"
                 " мантиссы — " + BitCount(f.mantissaBits) + " после точки, единица перед точкой не хранится."};
@@ -101,11 +102,11 @@ Lines NormalisedLines(const FloatEncoding& e, const FloatFormat& f)
     const int bits = f.mantissaBits;
     if (r.leading >= f.MinExponent())
         return {"Нормализуем: переносим точку так, чтобы перед ней стояла одна единица; порядок e = "
-                    + std::to_string(r.leading) + ". Под мантиссу — " + BitCount(bits) + " после точки, биты после черты"
+                    + NumToStr(r.leading) + ". Под мантиссу — " + BitCount(bits) + " после точки, биты после черты"
                     " в неё не помещаются:",
                 "  " + NormalForm(e, f)};
-    return {"Нормализованный порядок e = " + std::to_string(r.leading) + " меньше наименьшего порядка нормализованных"
-                " чисел " + std::to_string(f.MinExponent()) + ": число денормализованное (субнормальное). Оно"
+    return {"Нормализованный порядок e = " + NumToStr(r.leading) + " меньше наименьшего порядка нормализованных"
+                " чисел " + NumToStr(f.MinExponent()) + ": число денормализованное (субнормальное). Оно"
                 " записывается как 0.xxx" + Subscript(2) + " · " + TwoTo(f.MinExponent()) + ", мантисса — "
                 + BitCount(bits) + " после точки:",
             "  " + NormalForm(e, f)};
@@ -119,8 +120,8 @@ Lines ExponentLines(const FloatEncoding& e, const FloatFormat& f)
     if (v.kind == FloatClass::INFINITE_VALUE)
         return {};
     const int e2 = static_cast<int>(v.exponent) - f.Bias();
-    return {"Смещённый порядок: e + " + std::to_string(f.Bias()) + " = " + std::to_string(e2) + " + "
-            + std::to_string(f.Bias()) + " = " + std::to_string(v.exponent) + " = " + Based(v.exponentField, 2) + "."};
+    return {"Смещённый порядок: e + " + NumToStr(f.Bias()) + " = " + NumToStr(e2) + " + "
+            + NumToStr(f.Bias()) + " = " + NumToStr(v.exponent) + " = " + Based(v.exponentField, 2) + "."};
 }
 
 const char ROUNDING_RULE[] = "Округление к ближайшему, при равенстве — к чётному: так по стандарту IEEE 754 округляет"
@@ -187,7 +188,7 @@ std::string OddForm(uint64_t significand, int scale)
         significand >>= 1;
         ++scale;
     }
-    return std::to_string(significand) + " · " + TwoTo(scale);
+    return NumToStr(significand) + " · " + TwoTo(scale);
 }
 
 // "1.10011₂ · 2⁻⁴ = 13421773 · 2⁻²⁷ = 0.1000000014…": the value the bits hold.
@@ -205,7 +206,8 @@ std::string ValueLine(const FloatValue& v)
         + Signed(v.negative, OddForm(v.significand, v.scale)) + " = " + v.stored;
 }
 
-// |a - b| of two non-negative decimal texts.
+// |a - b| of two non-negative decimal texts: both scaled to whole numbers of
+// one count of places, the smaller taken from the larger.
 std::string Distance(const std::string& a, const std::string& b)
 {
     const size_t pointA = a.find('.'), pointB = b.find('.');
@@ -214,19 +216,19 @@ std::string Distance(const std::string& a, const std::string& b)
     const size_t places = std::max(placesA, placesB);
     auto scaled = [places](std::string text, size_t own) {
         text.erase(std::remove(text.begin(), text.end(), '.'), text.end());
-        return bignum::FromDecimal(text + std::string(places - own, '0'));
+        return limbs::FromDecimal(text + std::string(places - own, '0'));
     };
-    const bignum::Limbs x = scaled(a, placesA), y = scaled(b, placesB);
-    std::string digits = bignum::ToDecimal(limbs::Compare(x, y) >= 0 ? bignum::Difference(x, y) : bignum::Difference(y, x));
+    limbs::Limbs x = scaled(a, placesA), y = scaled(b, placesB);
+    if (limbs::Compare(x, y) < 0)
+        std::swap(x, y);
+    words::Sub(x.data(), x.size(), x.data(), x.size(), y.data(), y.size(), limbs::BASE);
+    limbs::Trim(x);
+    std::string digits = limbs::ToDecimal(x);
     if (digits.size() <= places)
         digits.insert(0, places + 1 - digits.size(), '0');
     if (places == 0)
         return digits;
-    std::string text = digits.substr(0, digits.size() - places) + "." + digits.substr(digits.size() - places);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
+    return trimright(digits.substr(0, digits.size() - places) + "." + digits.substr(digits.size() - places));
 }
 
 // The number's value in decimal, when it is a finite decimal short enough
@@ -268,15 +270,15 @@ Lines OverflowLines(const FloatEncoding& e, const FloatFormat& f)
     const std::string largest = "наибольшего числа формата (1.1…1" + Subscript(2) + " · " + TwoTo(f.MaxExponent()) + ")";
     if (r.path == FloatRounding::TOO_LARGE) {
         const size_t k = e.whole.size();
-        return {"В целой части " + DigitCount(k) + ", поэтому число не меньше " + std::to_string(e.system)
+        return {"В целой части " + DigitCount(k) + ", поэтому число не меньше " + NumToStr(e.system)
                 + Superscript(static_cast<long long>(k - 1)) + ", а это не меньше " + TwoTo(f.MaxExponent() + 1) + " — больше "
                 + largest + ". Переполнение: по стандарту результат — бесконечность."};
     }
     if (r.leading > f.MaxExponent())
-        return {"Порядок e = " + std::to_string(r.leading) + " больше наибольшего порядка " + std::to_string(f.MaxExponent())
+        return {"Порядок e = " + NumToStr(r.leading) + " больше наибольшего порядка " + NumToStr(f.MaxExponent())
                 + ": число больше " + largest + ". Переполнение: по стандарту результат — бесконечность."};
-    return {"После округления порядок стал " + std::to_string(f.MaxExponent() + 1) + " — больше наибольшего "
-            + std::to_string(f.MaxExponent()) + ". Переполнение: по стандарту результат — бесконечность."};
+    return {"После округления порядок стал " + NumToStr(f.MaxExponent() + 1) + " — больше наибольшего "
+            + NumToStr(f.MaxExponent()) + ". Переполнение: по стандарту результат — бесконечность."};
 }
 
 Lines InfinityLines(const FloatFormat& f)
@@ -322,7 +324,7 @@ std::string FloatSolution(const FloatEncoding& e)
     case FloatRounding::TOO_SMALL: {
         const size_t zeros = e.fraction.find_first_not_of('0');
         sections.push_back({"После точки " + CountOf(zeros, "нуль", "нуля", "нулей") + " подряд, поэтому число меньше "
-                            + std::to_string(e.system) + Superscript(-static_cast<long long>(zeros)) + ", а это не больше "
+                            + NumToStr(e.system) + Superscript(-static_cast<long long>(zeros)) + ", а это не больше "
                             + TwoTo(f.MinExponent() - f.Precision()) + " — половины наименьшего денормализованного числа "
                             + TwoTo(f.MinExponent() - f.mantissaBits) + ". Такое число округляется к нулю (потеря"
                             " значимости): результат — нуль со знаком числа."});
@@ -374,13 +376,13 @@ Lines ClassLines(const FloatValue& v)
     case FloatClass::SUBNORMAL:
         return {"Смещённый порядок " + field + " — одни нули, мантисса не нуль: денормализованное (субнормальное) число."
                     " Перед точкой стоит 0, а порядок равен наименьшему порядку нормализованных чисел 1 - "
-                    + std::to_string(f.Bias()) + " = " + std::to_string(f.MinExponent()) + ":",
+                    + NumToStr(f.Bias()) + " = " + NumToStr(f.MinExponent()) + ":",
                 "  " + ValueLine(v)};
     default: {
         const int exponent = static_cast<int>(v.exponent) - f.Bias();
-        return {"Смещённый порядок " + field + " = " + std::to_string(v.exponent) + " — не одни нули и не одни единицы:"
+        return {"Смещённый порядок " + field + " = " + NumToStr(v.exponent) + " — не одни нули и не одни единицы:"
                     " нормализованное число, перед точкой стоит единица (она не хранится). Порядок e = "
-                    + std::to_string(v.exponent) + " - " + std::to_string(f.Bias()) + " = " + std::to_string(exponent) + ":",
+                    + NumToStr(v.exponent) + " - " + NumToStr(f.Bias()) + " = " + NumToStr(exponent) + ":",
                 "  " + ValueLine(v)};
     }
     }
@@ -392,7 +394,7 @@ std::string FloatReadingSolution(const FloatValue& v, const std::string& code, i
 {
     const FloatFormat& f = v.format;
     const bool finite = v.kind != FloatClass::INFINITE_VALUE && v.kind != FloatClass::NOT_A_NUMBER;
-    std::vector<Lines> sections = {{"Чтение " + std::to_string(f.width) + "-разрядного кода в формате " + FormatName(f) + "."},
+    std::vector<Lines> sections = {{"Чтение " + NumToStr(f.width) + "-разрядного кода в формате " + FormatName(f) + "."},
                                    CodeBitsLines(code, system, v.Bits()),
                                    FieldTable("Разбиваем биты на поля:", v),
                                    {v.negative ? "Знаковый бит 1 — число отрицательное." : "Знаковый бит 0 — число положительное."},

@@ -8,6 +8,7 @@
 #include "floats.h"
 #include "floatsteps.h"
 #include "systems.h"
+#include "text.h"
 
 namespace {
 
@@ -81,14 +82,14 @@ std::vector<std::string> BitsSystemItems()
 {
     std::vector<std::string> items;
     for (int base = NSmin; base <= NSmax; ++base)
-        items.push_back(std::to_string(base));
+        items.push_back(NumToStr(base));
     return items;
 }
 
 BitsAnswer AnswerBits(const BitsRequest& request)
 {
     const int choices = static_cast<int>(sizeof FORMAT_WIDTHS / sizeof FORMAT_WIDTHS[0]) + 1;
-    if (request.choice < 0 || request.choice >= choices || request.system < NSmin || request.system > NSmax)
+    if (request.choice < 0 || request.choice >= choices || !IsBase(request.system))
         return BitsAnswer();
     const std::string number = RemoveSpaces(request.number);
     return request.choice == BITS_CHOICE_CODES ? Codes(number, request) : Floats(number, request);
