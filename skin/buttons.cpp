@@ -129,7 +129,7 @@ LRESULT Handle(const Member& m, HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 LRESULT CALLBACK CloseButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCDESTROY)
-        SetWindowLongA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG>(fnOldCloseButton));
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(fnOldCloseButton));
     return Handle(CL, hwnd, message, wParam, lParam);
 }
 
@@ -187,7 +187,7 @@ void SkinCloseButton(HWND button)
     bLBPRESScl = false;
     bMHOVERcl = false;
     fnOldCloseButton = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(CloseButtonProc)));
+        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CloseButtonProc)));
 }
 
 void ResetOKButton()

@@ -64,7 +64,7 @@ LRESULT CALLBACK CBTProc(int code, WPARAM wParam, LPARAM lParam)
     hIDOK = GetDlgItem(hChildWnd, IDOK);
     ResetOKButton();
     fnOldCbtWnd = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(hChildWnd, GWL_WNDPROC, reinterpret_cast<LONG>(CBTWndProc)));
+        SetWindowLongPtrA(hChildWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CBTWndProc)));
     if (hIDOK == nullptr)
         return 0;
     RECT button;
@@ -74,7 +74,7 @@ LRESULT CALLBACK CBTProc(int code, WPARAM wParam, LPARAM lParam)
     SetWindowTextA(hIDOK, "Закрыть");
     PlaceButton();
     fnOldCbtOK = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(hIDOK, GWL_WNDPROC, reinterpret_cast<LONG>(OKButtonProc)));
+        SetWindowLongPtrA(hIDOK, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OKButtonProc)));
     return 0;
 }
 

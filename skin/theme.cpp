@@ -124,14 +124,14 @@ int InitInterface(HWND parent, HINSTANCE instance, HWND* buttons, int count, HFO
             GetObjectA(*r.piece.handle, sizeof(BITMAP), r.piece.size);
     for (int i = 0; i < 8; ++i)
         fnOldFuncs[i] = reinterpret_cast<WNDPROC>(
-            SetWindowLongA(buttons[i], GWL_WNDPROC, reinterpret_cast<LONG>(PROCEDURES[i])));
+            SetWindowLongPtrA(buttons[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PROCEDURES[i])));
     return 0;
 }
 
 void DeleteInterface()
 {
     for (int i = 0; i < ihmcLen && i < 8; ++i)
-        SetWindowLongA(hmCtrls[i], GWL_WNDPROC, reinterpret_cast<LONG>(fnOldFuncs[i]));
+        SetWindowLongPtrA(hmCtrls[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(fnOldFuncs[i]));
     for (const Resource& r : RESOURCES) {
         DeleteObject(*r.piece.handle);
         *r.piece.handle = nullptr;
