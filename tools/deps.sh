@@ -69,6 +69,10 @@ deps_install() {
     deps_installed "$pkg" || missing+=("$pkg")
   done
   [ ${#missing[@]} -gt 0 ] || return 0
+  if [ "$(id -u)" -ne 0 ] && ! command -v sudo >/dev/null 2>&1; then
+    echo "deps: installing ${missing[*]} needs root: run as root or install sudo"
+    return 1
+  fi
   deps_apt_update
   echo "deps: installing ${missing[*]}"
   deps_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
