@@ -140,6 +140,22 @@ deps_binfmt_i386() {
   deps_runs_i386
 }
 
+# deps_qemu_i386: the path of a qemu-i386 that runs i386 programs, if any.
+deps_qemu_i386() {
+  local qemu
+  qemu=$(command -v qemu-i386 || command -v qemu-i386-static) && "$qemu" /lib/ld-linux.so.2 --version >/dev/null 2>&1 &&
+    echo "$qemu"
+}
+
+# deps_wine_starts win32|win64: whether that Wine's loader starts.
+deps_wine_starts() {
+  if [ "$1" = win32 ]; then
+    /usr/lib/wine/wine --version >/dev/null 2>&1
+  else
+    /usr/lib/wine/wine64 --version >/dev/null 2>&1
+  fi
+}
+
 # deps_i386: i386 programs run for the 32-bit unit suite: as they are, else
 # through qemu registered with binfmt_misc, else through qemu-i386 named as
 # CTest's emulator (KALVORIX_I386_EMULATOR).
@@ -152,8 +168,7 @@ deps_i386() {
     return 0
   fi
   local qemu
-  deps_install qemu-user && qemu=$(command -v qemu-i386 || command -v qemu-i386-static)
-  if [ -n "$qemu" ] && "$qemu" /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+  if deps_install qemu-user && qemu=$(deps_qemu_i386); then
     KALVORIX_I386_EMULATOR=$qemu
     echo "deps: no binfmt_misc here: the 32-bit unit tests run through $qemu as CTest's emulator"
     return 0
@@ -191,14 +206,14 @@ deps_wine32() {
     deps_lists_fresh=0
   fi
   deps_install "${wine[@]}" || { deps_why="32-bit Wine (wine32:i386) could not be installed"; return 1; }
-  /usr/lib/wine/wine --version >/dev/null 2>&1 || { deps_why="32-bit Wine does not start"; return 1; }
+  deps_wine_starts win32 || { deps_why="32-bit Wine does not start"; return 1; }
 }
 
 # deps_wine64: the x86_64 compilers and 64-bit Wine, amd64 packages only.
 deps_wine64() {
   deps_install g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 ||
     { deps_why="64-bit Wine or the x86_64 compilers could not be installed"; return 1; }
-  /usr/lib/wine/wine64 --version >/dev/null 2>&1 || { deps_why="64-bit Wine does not start"; return 1; }
+  deps_wine_starts win64 || { deps_why="64-bit Wine does not start"; return 1; }
 }
 
 # deps_wine_route ARCH WHY: the build, toolchain and program of that route.
