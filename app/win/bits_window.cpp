@@ -32,13 +32,13 @@ enum ControlId {
     ID_STATIC = 130,
 };
 
-const int START_WIDTH = 760, START_HEIGHT = 640;
+const int START_WIDTH = 740, START_HEIGHT = 580;  // within an 800 by 600 screen
 const int MIN_WIDTH = 560, MIN_HEIGHT = 480;
 const int FOOTER_HEIGHT = 50;  // as the message box's
 const int BUTTON_WIDTH = 91, BUTTON_HEIGHT = 29, BUTTON_RIGHT = 8, BUTTON_BOTTOM = 10;
-const int MARGIN = 12, LABEL_WIDTH = 110, ROW_HEIGHT = 26, FIELD_LABEL_WIDTH = 200;
-const int FIELDS_TOP = 112;
-const int SOLUTION_TOP = FIELDS_TOP + MOST_BIT_FIELDS * ROW_HEIGHT + 26;
+const int MARGIN = 12, LABEL_WIDTH = 110, ROW_HEIGHT = 24, FIELD_LABEL_WIDTH = 200;
+const int FIELDS_TOP = 108;
+const int SOLUTION_TOP = FIELDS_TOP + MOST_BIT_FIELDS * ROW_HEIGHT + 24;
 
 HWND hBits;                       // the window; while it is open
 HWND hBitsNumber, hBitsSystem;    // the number or code, and its system
@@ -56,7 +56,7 @@ HWND Child(const char* cls, DWORD exStyle, DWORD style, const char* text, int id
 {
     HWND control = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, hBits,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   reinterpret_cast<HINSTANCE>(GetWindowLongA(hBits, GWL_HINSTANCE)), nullptr);
+                                   reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hBits, GWLP_HINSTANCE)), nullptr);
     if (control != nullptr)
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
@@ -213,7 +213,7 @@ bool CreateControls()
     HFONT font = hFont;
     hFontBits = MakeFixedFont();
     bool made = Child("static", 0, 0, "Число или код:", ID_STATIC + 0, font) != nullptr;
-    hBitsNumber = Child("edit", WS_EX_CLIENTEDGE, WS_TABSTOP | ES_AUTOHSCROLL | ES_UPPERCASE, "", ID_NUMBER, hFontBits);
+    hBitsNumber = Child("edit", WS_EX_CLIENTEDGE, WS_TABSTOP | ES_AUTOHSCROLL | ES_UPPERCASE, "", ID_NUMBER, font);
     made = Child("static", 0, SS_RIGHT, "Система:", ID_STATIC + 1, font) && made;
     hBitsSystem = Child("combobox", 0, LIST, "", ID_SYSTEM, font);
     made = Child("static", 0, 0, "Что показать:", ID_STATIC + 2, font) && made;
@@ -246,7 +246,7 @@ bool CreateControls()
 // The window centred on owner with its controls; false when any is missing.
 bool Create(HWND owner)
 {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(owner, GWL_HINSTANCE));
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
     if (!RegisterOnce(instance))
         return false;
     RECT around;
