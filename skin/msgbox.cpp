@@ -86,7 +86,7 @@ LRESULT CALLBACK CBTWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         GetClientRect(hwnd, &client);
         PAINTSTRUCT ps;
         HDC hdc = BeginPaint(hwnd, &ps);
-        PaintBoxBody(hdc, client, iIsXP ? FOOTER_HEIGHT_XP : FOOTER_HEIGHT);
+        PaintBoxBody(hdc, client, BoxFooterHeight());
         EndPaint(hwnd, &ps);
         return 1;
     }
@@ -113,6 +113,11 @@ LRESULT CALLBACK CBTWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 }  // namespace
+
+int BoxFooterHeight()
+{
+    return iIsXP ? FOOTER_HEIGHT_XP : FOOTER_HEIGHT;
+}
 
 void PaintBoxBody(HDC hdc, RECT client, int footerHeight)
 {

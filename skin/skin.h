@@ -28,6 +28,9 @@ void SkinCloseButton(HWND button);
 // footer of footerHeight pixels and the gradient line on top of it.
 void PaintBoxBody(HDC hdc, RECT client, int footerHeight);
 
+// The height of the message box's grey footer: 50 pixels, 43 on older systems.
+int BoxFooterHeight();
+
 // MessageBoxA restyled by the skin: white body, grey footer, one skinned
 // button "Закрыть" in the bottom right corner.
 int CBTMessageBox(HWND owner, const char* text, const char* caption, unsigned int flags);
