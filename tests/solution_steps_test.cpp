@@ -1,5 +1,10 @@
 // The steps of worked solutions far down their tables, and the Roman and
-// grouping steps in full, against the library's own conversions.
+// grouping steps in full, against the library's own conversions and native
+// arithmetic; the notation's pieces.
+#include <numeric>
+
+#include "bignum.h"
+#include "charset.h"
 #include "converter.h"
 #include "fraction.h"
 #include "fractionsteps.h"
@@ -8,6 +13,7 @@
 #include "roman.h"
 #include "romansteps.h"
 #include "steptext.h"
+#include "systems.h"
 #include "validate.h"
 #include "wholesteps.h"
 
@@ -54,6 +60,71 @@ TEST(Steps, ExpansionTermsAgainstTheLibrary)
         const std::string term = digits.substr(shown[k], 1) + std::string(static_cast<size_t>(power), '0');
         EXPECT_EQ(rows[k].value, Shortened(Converter(term, 3).Convert(10))) << power;
     }
+}
+
+// Zero digits add no term: the rows are the digits that are not 0, each
+// digit times its power of the base.
+TEST(Steps, ExpansionRowsLeaveOutZeroDigits)
+{
+    const std::string digits = "20" + std::string(70, '0') + "1" + std::string(8, '0') + "3";  // base 4
+    const std::vector<TermRow> rows = ExpansionRows(digits, 4);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(NonZeroDigits(digits, 4), 3u);
+    const uint64_t powers[] = {digits.size() - 1, 9, 0};
+    const uint32_t values[] = {2, 1, 3};
+    for (size_t k = 0; k < rows.size(); ++k) {
+        EXPECT_EQ(rows[k].power, powers[k]);
+        EXPECT_EQ(rows[k].digit, values[k]);
+        const std::string term = std::to_string(values[k]) + std::string(static_cast<size_t>(powers[k]), '0');
+        EXPECT_EQ(rows[k].value, Shortened(Converter(term, 4).Convert(10)));
+    }
+}
+
+// A fraction a/b times a base, against 64-bit arithmetic: the factor, the
+// improper product in lowest terms, its whole part apart, and the digit.
+TEST(Steps, MultiplicationRowsOfCommonFractions)
+{
+    for (uint64_t b : {3u, 7u, 9u, 49u, 63u})
+        for (uint64_t a = 1; a < b; ++a) {
+            if (std::gcd(a, b) != 1)
+                continue;
+            for (int base : {2, 3, 10, 11}) {
+                SCOPED_TRACE(std::to_string(a) + "/" + std::to_string(b) + " in base " + std::to_string(base));
+                Fraction fraction;
+                fraction.num = bignum::FromSmall(a);
+                fraction.den = bignum::FromSmall(b);
+                fraction.powers = FactorsOf(b);
+                const std::vector<MultiplicationRow> rows = MultiplicationRows(fraction, base, 3);
+                uint64_t r = a;
+                for (const MultiplicationRow& row : rows) {
+                    if (r == 0)
+                        break;  // the fraction ended
+                    const uint64_t product = r * static_cast<uint64_t>(base);
+                    const uint64_t g = std::gcd(product, b);
+                    const uint64_t digit = product / b, rest = product % b, h = std::gcd(rest, b);
+                    EXPECT_EQ(row.factor, std::to_string(r / std::gcd(r, b)) + "/" + std::to_string(b / std::gcd(r, b)));
+                    EXPECT_EQ(row.digit, digit);
+                    if (b / g == 1) {
+                        EXPECT_EQ(row.product, std::to_string(product / g));
+                    } else {
+                        EXPECT_EQ(row.product, std::to_string(product / g) + "/" + std::to_string(b / g));
+                        EXPECT_EQ(row.apart, digit == 0 ? "" : std::to_string(digit) + " + " + std::to_string(rest / h) + "/" + std::to_string(b / h));
+                    }
+                    r = rest;
+                }
+            }
+        }
+}
+
+// A long number's cell is read from its ends, as its whole text would show.
+TEST(Steps, ShortDecimalAgainstTheWholeText)
+{
+    std::mt19937_64 rng(13);
+    for (size_t length : {1u, 9u, 40u, 41u, 44u, 45u, 46u, 54u, 55u, 1000u}) {
+        const std::string digits = std::to_string(1 + rng() % 9) + testdigits::RandomDigits(rng, length - 1);
+        EXPECT_EQ(ShortDecimal(bignum::FromDecimal(digits)), Shortened(digits)) << length;
+    }
+    EXPECT_EQ(ShortDecimal(bignum::FromDecimal("1" + std::string(60, '0'))), Shortened("1" + std::string(60, '0')));
 }
 
 TEST(Steps, MultiplicationRowsFarDownLeadToTheDigits)
@@ -145,4 +216,38 @@ TEST(Notation, SystemsNamedAndDeclinedAsTextbooksDo)
     EXPECT_EQ(Based("1011.101", 2), "1011.101\x12");
     EXPECT_EQ(Based("FF", 16), "FF\x11\x16");
     EXPECT_EQ(Based("MCMXCIV", ROMAN), "MCMXCIV");
+}
+
+TEST(Notation, PowersDigitsAndLengths)
+{
+    EXPECT_EQ(PowerText(2, 3), "2" + Superscript(3));
+    EXPECT_EQ(PowerText(7, -12), "7" + Superscript(-12));
+    EXPECT_EQ(DigitWithValue(9), "9");
+    EXPECT_EQ(DigitWithValue(10), "10 (A)");
+    EXPECT_EQ(DigitWithValue(15), "15 (F)");
+    EXPECT_EQ(DigitsOf("-167.(450A)"), 7u);
+    PrimePowers powers;
+    powers.exponent[1] = 16382;
+    powers.exponent[2] = 16382;
+    powers.exponent[0] = 1;
+    EXPECT_EQ(PowersText(powers), "2·3" + Superscript(16382) + "·5" + Superscript(16382));
+    EXPECT_EQ(PowersText(FactorsOf(343)), "343");
+    // Up to LONG_ANSWER characters a stated number is whole; longer, its ends
+    // and its length in digits, the base after its last digits.
+    const std::string answer(LONG_ANSWER, '1');
+    EXPECT_EQ(Stated(answer, 2), answer + Subscript(2));
+    EXPECT_EQ(Stated("-" + answer + ".(1)", 3),
+              "-" + std::string(14, '1') + "…" + std::string(11, '1') + ".(1)" + Subscript(3) + " (" + DigitCount(LONG_ANSWER + 1) + ")");
+}
+
+// A chain of equalities wraps before LINE_WIDTH, the next line's "=" under
+// the first one's.
+TEST(StepText, ChainsWrapUnderTheirFirstEquals)
+{
+    EXPECT_EQ(Chain("x", {"1 + 1", "2"}), (std::vector<std::string>{"  x = 1 + 1 = 2"}));
+    const std::string part(40, 'a');
+    const std::vector<std::string> lines = Chain("x", {part, part, "b"});
+    EXPECT_EQ(lines, (std::vector<std::string>{"  x = " + part + " =", "    = " + part + " = b"}));
+    for (const std::string& line : Chain("y", {part, part, part, part}))
+        EXPECT_LE(line.size(), LINE_WIDTH);
 }
