@@ -129,6 +129,31 @@ std::string ComposeNumber(bool negative, std::string whole, const std::string& f
     return whole;
 }
 
+bool ReadNumberText(const std::string& number, int system, ReadNumber& read, std::string& fault)
+{
+    if (number.empty()) {
+        fault = ERR_NOINPUT;
+        return false;
+    }
+    std::string text = number;
+    const NumberParts parts = SplitNumber(text);
+    if (!CheckValid(text.data(), LengthOf(text), system)) {
+        fault = NumberFault(system, parts);
+        return false;
+    }
+    read.system = system;
+    read.negative = parts.negative;
+    read.hasSeparator = parts.hasSeparator;
+    if (parts.hasSeparator) {
+        read.whole = text.substr(0, parts.separator);
+        read.fraction = text.substr(parts.separator + 1);
+    } else {
+        read.whole = std::move(text);
+        read.fraction.clear();
+    }
+    return true;
+}
+
 // The faults are tested in the order that decides which one is named: empty
 // number, empty precision, validation (precision named first), then range.
 bool ReadRequest(const std::string& number, const std::string& precision, int source, ReadNumber& read,
@@ -143,30 +168,18 @@ bool ReadRequest(const std::string& number, const std::string& precision, int so
         refusal = Fail(ERR_NOGT);
         return false;
     }
-    std::string text = number;
-    const NumberParts parts = SplitNumber(text);
-    const bool numberOk = CheckValid(text.data(), LengthOf(text), source);
+    std::string fault;
+    const bool numberOk = ReadNumberText(number, source, read, fault);
     const bool precisionOk = CheckValidT(precision.data(), LengthOf(precision));
     if (!numberOk || !precisionOk) {
-        std::string message = numberOk ? std::string() : NumberFault(source, parts);
         if (!precisionOk)
-            message = numberOk ? ERR_WRONGT : ERR_WRONGT + ",\n\n" + message;
-        refusal = Fail(message);
+            fault = numberOk ? ERR_WRONGT : ERR_WRONGT + ",\n\n" + fault;
+        refusal = Fail(fault);
         return false;
     }
     iFT = StrToNum(precision);
     SetPrec(iFT);
-    read.system = source;
-    read.negative = parts.negative;
-    read.hasSeparator = parts.hasSeparator;
     read.precision = iFT;
-    if (parts.hasSeparator) {
-        read.whole = text.substr(0, parts.separator);
-        read.fraction = text.substr(parts.separator + 1);
-    } else {
-        read.whole = std::move(text);
-        read.fraction.clear();
-    }
     if (source == ROMAN) {
         const int n = RomanToArab(read.whole.c_str());
         if (n > ROMAN_MAX) {

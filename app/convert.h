@@ -38,6 +38,13 @@ struct ReadNumber {
     NumberDigits decimalDigits;  // the same value in parts, without its sign
 };
 
+// Validates number (spaces removed) for system, ROMAN or a base, and reads
+// it into read (all but precision and decimal). False when refused, with
+// fault the message's text: ERR_NOINPUT for an empty number, else why the
+// number is not one of the system. Changes no state: for every command that
+// reads numbers as the input field gives them.
+bool ReadNumberText(const std::string& number, int system, ReadNumber& read, std::string& fault);
+
 // The first half of ConvertRequest: validates number and precision, sets iFT
 // and the arithmetic's precision, and reads the number into read. False when
 // refused, with refusal the outcome to give (the message; strM_BUF is then "0").
