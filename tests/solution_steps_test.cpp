@@ -6,6 +6,9 @@
 #include "bignum.h"
 #include "charset.h"
 #include "converter.h"
+#include "developed.h"
+#include "exactness.h"
+#include "fractiontable.h"
 #include "fraction.h"
 #include "fractionsteps.h"
 #include "groupsteps.h"
@@ -21,6 +24,7 @@
 
 #include "test_digits.h"
 
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -160,6 +164,8 @@ TEST(Steps, RomanPartsAndPlaces)
         ASSERT_EQ(joined, numeral);
         ASSERT_EQ(sum, n) << numeral;
         ASSERT_EQ(places, numeral) << n;
+        const std::string reading = RomanReadingLines(numeral).back();
+        ASSERT_EQ(reading.substr(reading.rfind(" = ") + 3), std::to_string(n)) << numeral;
     }
     for (const char* numeral : {"VV", "IXI", "LL", "DD", "XCX", "CMC", "IVI", "VIV", "MDD", "XLX"}) {
         ASSERT_TRUE(CheckValid(numeral, static_cast<int>(std::string(numeral).size()), -1)) << numeral;
@@ -168,6 +174,99 @@ TEST(Steps, RomanPartsAndPlaces)
             sum += RomanToArab(part.c_str());
         EXPECT_EQ(sum, RomanToArab(numeral)) << numeral;
     }
+}
+
+// The developed form computes a number's value itself, whatever its
+// length up to a whole table: against the library's conversion.
+TEST(Steps, DevelopedFormAgainstTheLibrary)
+{
+    std::mt19937_64 rng(17);
+    for (int trial = 0; trial < 300; ++trial) {
+        const int base = 2 + static_cast<int>(rng() % 15);
+        if (base == 10)
+            continue;
+        std::string whole = WithoutLeadingZeros(testdigits::RandomDigits(rng, 1 + rng() % 64, base));
+        const std::string fraction = WithoutTrailingZeros(testdigits::RandomDigits(rng, rng() % 9, base));
+        SCOPED_TRACE(whole + "." + fraction + " in base " + std::to_string(base));
+        const Fraction value = FractionOf(fraction, base);
+        DevelopedValue developed;
+        const std::vector<std::string> lines = DevelopedLines({whole, fraction, base}, value, "", developed);
+        EXPECT_EQ(developed.whole, Converter(whole, base).Convert(10));
+        EXPECT_EQ(developed.text, ValueText(developed.whole, value));
+        ASSERT_FALSE(lines.empty());
+        const std::string& last = lines.back();
+        const std::string stated = StatedValue(developed.text);
+        if (whole.size() + fraction.size() > 1) {
+            EXPECT_EQ(last.compare(last.size() - stated.size() - (last.back() == '.' ? 1 : 0), stated.size(), stated), 0)
+                << last;
+        }
+    }
+}
+
+// A short number's fraction over one denominator sums as 64-bit arithmetic does.
+TEST(Steps, DevelopedFormSumsOverOneDenominator)
+{
+    for (const auto& row : std::vector<std::pair<std::string, int>>{{"0456", 7}, {"2241", 12}, {"102", 3}, {"31", 6}}) {
+        const std::string& digits = row.first;
+        const int base = row.second;
+        uint64_t sum = 0, denominator = 1;
+        for (char ch : digits) {
+            sum = sum * static_cast<uint64_t>(base) + static_cast<uint64_t>(ch - '0');
+            denominator *= static_cast<uint64_t>(base);
+        }
+        const std::string fraction = WithoutTrailingZeros(digits.substr(1));
+        DevelopedValue developed;
+        const std::vector<std::string> lines =
+            DevelopedLines({digits.substr(0, 1) == "0" ? "0" : digits.substr(0, 1), fraction, base},
+                           FractionOf(fraction, base), "", developed);
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + "\n";
+        const uint64_t over = denominator / static_cast<uint64_t>(base);
+        EXPECT_NE(text.find(std::to_string(sum % over) + "/" + std::to_string(over)), std::string::npos) << text;
+    }
+}
+
+// The table runs to where the fraction ends or repeats, as long division finds it.
+TEST(Steps, TableRowsReachTheRepeat)
+{
+    for (uint64_t den : {3u, 6u, 7u, 12u, 49u, 96u, 343u, 1000u})
+        for (int base : {2, 3, 10, 11, 16}) {
+            SCOPED_TRACE("1/" + std::to_string(den) + " in base " + std::to_string(base));
+            std::map<uint64_t, uint64_t> seen;  // remainder -> row
+            uint64_t r = 1, row = 0;
+            while (r != 0 && seen.find(r) == seen.end()) {
+                seen[r] = row++;
+                r = r * static_cast<uint64_t>(base) % den;
+            }
+            const uint64_t length = row;  // rows until the end, or until a remainder repeats
+            const Expansion e = ExpansionOf(FactorsOf(den), base);
+            EXPECT_EQ(TableRows(e, 4), length <= LONG_TABLE ? length : 4u);
+            EXPECT_EQ(TableRows(e, 1000), length);
+        }
+}
+
+TEST(Steps, GroupingTakenBack)
+{
+    std::mt19937_64 rng(19);
+    for (int from : {2, 4, 8, 16})
+        for (int to : {2, 4, 8, 16}) {
+            if (from == to)
+                continue;
+            const std::string whole = WithoutLeadingZeros(testdigits::RandomDigits(rng, 1 + rng() % 10, from));
+            const std::string fraction = WithoutTrailingZeros(testdigits::RandomDigits(rng, rng() % 6, from));
+            const Grouped there = GroupDigits(whole, fraction, from, to);
+            const std::string back = GroupingBack(there.whole, there.fraction, to, from);
+            const std::string number = Based(whole + (fraction.empty() ? "" : "." + fraction), from);
+            EXPECT_EQ(back.substr(back.size() - number.size()), number) << back;
+        }
+}
+
+TEST(Steps, ACheckThatFailsSaysSo)
+{
+    EXPECT_EQ(CheckLines("читаем ответ", {"  V = 5"}, true),
+              (std::vector<std::string>{"Проверка — читаем ответ:", "  V = 5 — верно."}));
+    EXPECT_EQ(CheckLines("x", {"Сумма: 1."}, false), (std::vector<std::string>{"Проверка — x:", "Сумма: 1 — не сходится."}));
 }
 
 TEST(Steps, GroupingAgainstTheConversions)

@@ -148,8 +148,9 @@ TEST_F(SolutionTest, TextbookCases)
         ResetAppState();
         const Solution s = Solve(row.number, row.precision, row.source, row.target);
         EXPECT_TRUE(s.solved);
-        if (*row.result != '\0')
+        if (*row.result != '\0') {
             EXPECT_NE(AnswerOf(LinesOf(s.text)).find(" = " + Based(row.result, row.target) + "."), std::string::npos);
+        }
         EXPECT_EQ(s.exact, row.exact);
         EXPECT_TRUE(s.exactWritten);
         EXPECT_EQ(s.exactValue, row.exactValue);
@@ -378,8 +379,9 @@ void CheckRequest(const Request& q)
         EXPECT_EQ(s.exactValue, brute.digits.empty() ? resultWhole : resultWhole + "." + brute.digits);
     }
     const bool zero = ValueOf(whole, q.source) == 0 && brute.digits.empty();
-    if (s.exact && !zero && q.source != q.target)
+    if (s.exact && !zero && q.source != q.target) {
         EXPECT_NE(lines.back().find("— верно."), std::string::npos) << "a short exact answer is checked\n" << s.text;
+    }
 
     // A period no longer than a whole table is found in the multiplication
     // table: the row it repeats from, and the exact value after it.
@@ -389,8 +391,9 @@ void CheckRequest(const Request& q)
         EXPECT_NE(s.text.find("как в строке " + std::to_string(open + 1) + ":"), std::string::npos) << s.text;
         EXPECT_NE(s.text.find(" = " + Based("0." + brute.digits, q.target) + ".\n"), std::string::npos) << s.text;
     }
-    if (tabled && open != std::string::npos && written > std::max<size_t>(LONG_TABLE, static_cast<size_t>(p)))
+    if (tabled && open != std::string::npos && written > std::max<size_t>(LONG_TABLE, static_cast<size_t>(p))) {
         EXPECT_NE(s.text.find("Дальше таблицу не продолжаем"), std::string::npos) << s.text;
+    }
 
     // The rows of the tables lead to the result's digits, cut ones padded with zeros.
     const std::string wholeDigits = resultWhole.substr(parts.negative ? 1 : 0);
