@@ -13,7 +13,7 @@ const char CLASS_NAME[] = "KalvorSolution";
 const char TITLE[] = "Решение";
 const UINT IDM_SOLUTION = 0x0010;  // system-menu item: below 0xF000, low four bits clear
 const int ID_TEXT = 100;
-const int START_WIDTH = 700, START_HEIGHT = 460;
+const int START_WIDTH = 760, START_HEIGHT = 480;  // about 90 columns of the view
 const int MIN_WIDTH = 320, MIN_HEIGHT = 200;
 const int BUTTON_WIDTH = 91, BUTTON_HEIGHT = 29, BUTTON_RIGHT = 8, BUTTON_BOTTOM = 10;
 
