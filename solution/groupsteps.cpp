@@ -9,7 +9,6 @@
 #include "notation.h"
 #include "steptext.h"
 #include "systems.h"
-#include "text.h"
 
 namespace {
 

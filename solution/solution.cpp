@@ -3,7 +3,7 @@
 // took, the answer with its exactness, and the check of a short exact answer.
 #include "solution.h"
 
-#include "bignum.h"
+#include "converter.h"
 #include "developed.h"
 #include "exactness.h"
 #include "fractionsteps.h"
@@ -65,14 +65,11 @@ struct Task {
     Number number;
 };
 
-std::string RouteLine(int target)
-{
-    return "затем из десятичной в " + SystemAdjective(target, Case::ACCUSATIVE) + " (шаг 2).";
-}
-
+// The route between two systems neither of which is decimal.
 std::vector<std::string> Route(int target)
 {
-    return {"Прямого перевода нет: сначала переводим число в десятичную систему (шаг 1),", RouteLine(target)};
+    return {"Прямого перевода нет: сначала переводим число в десятичную систему (шаг 1),",
+            "затем из десятичной в " + SystemAdjective(target, Case::ACCUSATIVE) + " (шаг 2)."};
 }
 
 std::string StepTitle(int step, int from, int to)
@@ -120,7 +117,7 @@ std::vector<std::string> ReadingNotes(const Task& t)
     return lines;
 }
 
-std::string DeveloperTitle(int base)
+std::string DevelopedTitle(int base)
 {
     return "Складываем цифры числа, умноженные на степени основания " + std::to_string(base) + ":";
 }
@@ -143,7 +140,7 @@ void ThroughDecimal(SolutionText& out, const Task& t, const Fraction& fraction, 
         if (route)
             lines.push_back(StepTitle(1, source, 10));
         if (!IsSingleDigit({n.whole, n.fraction, source}))
-            lines.push_back(DeveloperTitle(source));
+            lines.push_back(DevelopedTitle(source));
         DevelopedValue value;
         for (const std::string& line :
              DevelopedLines({n.whole, n.fraction, source}, fraction, t.read.decimalDigits.whole, value))
@@ -174,17 +171,6 @@ void ThroughDecimal(SolutionText& out, const Task& t, const Fraction& fraction, 
     }
 }
 
-// The digits of a decimal whole number in base, by repeated division.
-std::string DigitsIn(const std::string& decimal, int base)
-{
-    bignum::Limbs rest = bignum::FromDecimal(decimal);
-    std::string digits;
-    do
-        digits.insert(digits.begin(), DigitChar(static_cast<int>(limbs::DivSmall(rest, static_cast<uint32_t>(base)))));
-    while (!rest.empty() && !(rest.size() == 1 && rest[0] == 0));
-    return digits;
-}
-
 bool SameFraction(const Fraction& a, const Fraction& b)
 {
     return a.num == b.num && a.den == b.den;
@@ -213,7 +199,7 @@ std::vector<std::string> PositionalCheck(const Task& t, const Fraction& fraction
                           work, developed.whole == t.read.decimalDigits.whole && SameFraction(value, fraction));
     }
     std::vector<std::string> work;
-    const std::string wholeDigits = DigitsIn(whole, source);
+    const std::string wholeDigits = ConvertText(whole, 10, source);
     if (whole != "0")
         work = DivisionLines(whole, source, wholeDigits, !answerFraction.empty());
     std::string fractionDigits;
@@ -313,7 +299,7 @@ void IntoRoman(SolutionText& out, const Task& t, int value)
         out.Section(Route(ROMAN));
         std::vector<std::string> lines = {StepTitle(1, source, 10)};
         if (!IsSingleDigit({n.whole, "", source}))
-            lines.push_back(DeveloperTitle(source));
+            lines.push_back(DevelopedTitle(source));
         DevelopedValue developed;
         for (const std::string& line : DevelopedLines({n.whole, "", source}, Fraction(), t.read.decimalDigits.whole, developed))
             lines.push_back(line);
