@@ -82,7 +82,9 @@ std::vector<std::string> MultiplicationLines(const std::string& what, const std:
         lines.push_back(again + ": дальше без конца повторяется цифра "
                         + DigitWithValue(static_cast<uint32_t>(DigitValue(digit, base))) + ".");
     } else {
-        lines.push_back(again + ": дальше без конца повторяются цифры строк " + first + "–" + std::to_string(length) + ".");
+        const size_t open = static_cast<size_t>(e.prePeriod) + 1;  // the period's digits follow "("
+        lines.push_back(again + ": дальше без конца повторяются цифры строк " + first + "–" + std::to_string(length)
+                        + " — " + facts.digits.substr(open, facts.digits.size() - open - 1) + ".");
     }
     lines.push_back("Получилась " + ExpansionKind(e) + " (период — в скобках): " + exact);
     return lines;
