@@ -4,11 +4,8 @@
 // is relabelled "Закрыть", moved into the bottom right corner and painted
 // by the skin.
 #include "buttons.h"
-#include "msgbox.h"
 #include "skin.h"
 #include "theme.h"
-
-WNDPROC fnOldCbtOK;        // the box button's own procedure; from each activation
 
 namespace {
 
@@ -62,7 +59,6 @@ LRESULT CALLBACK CBTProc(int code, WPARAM wParam, LPARAM lParam)
     Unhook();
     hChildWnd = reinterpret_cast<HWND>(wParam);
     hIDOK = GetDlgItem(hChildWnd, IDOK);
-    ResetOKButton();
     fnOldCbtWnd = reinterpret_cast<WNDPROC>(
         SetWindowLongA(hChildWnd, GWL_WNDPROC, reinterpret_cast<LONG>(CBTWndProc)));
     if (hIDOK == nullptr)
@@ -73,8 +69,7 @@ LRESULT CALLBACK CBTProc(int code, WPARAM wParam, LPARAM lParam)
     iOkHeight = button.bottom + 2;
     SetWindowTextA(hIDOK, "Закрыть");
     PlaceButton();
-    fnOldCbtOK = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(hIDOK, GWL_WNDPROC, reinterpret_cast<LONG>(OKButtonProc)));
+    SkinBoxButton(hIDOK);
     return 0;
 }
 

@@ -42,7 +42,7 @@ std::string WholeValue(const std::string& digits, int base)
     Limbs value;
     for (char digit : digits)
         limbs::MulSmallAdd(value, static_cast<uint32_t>(base), ValueOf(digit, base));
-    return bignum::ToDecimal(value);
+    return limbs::ToDecimal(value);
 }
 
 // Appends part unless it repeats the last one.
@@ -74,14 +74,14 @@ std::vector<std::string> ShortChain(const DevelopedNumber& n, const Fraction& fr
     for (size_t at = 0; at < f; ++at) {
         const uint32_t digit = ValueOf(n.fraction[at], n.base);
         terms.push_back(Term(digit, n.base, -static_cast<long long>(at + 1)));
-        const Limbs power = bignum::FromSmall(SmallPower(n.base, at + 1));
+        const Limbs power = limbs::Power(static_cast<uint32_t>(n.base), at + 1);
         PrimePowers powers = FactorsOf(static_cast<uint64_t>(n.base));
         for (uint64_t& e : powers.exponent)
             e *= at + 1;
         if (digit == 0)
             values.push_back("0");
         else if (decimals)
-            values.push_back(FractionText(bignum::FromSmall(digit), power, powers, true));
+            values.push_back(FractionText(Limbs{digit}, power, powers, true));
         else
             values.push_back(std::to_string(digit) + "/" + std::to_string(SmallPower(n.base, at + 1)));
         const uint64_t numerator = digit * SmallPower(n.base, f - 1 - at);

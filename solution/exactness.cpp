@@ -4,6 +4,7 @@
 
 #include "fraction.h"
 #include "notation.h"
+#include "text.h"
 
 const char EXACT_RESULT[] = "Результат точный.";
 
@@ -87,7 +88,8 @@ std::string ExactValueSentence(const Exactness& facts, const std::string& whole,
 {
     const std::string kind = ExpansionKind(facts.expansion) + ", " + ExpansionLengths(facts.expansion);
     if (!facts.written)
-        return "Точное значение — " + kind + "; в нём больше 10 000 цифр, поэтому оно не выписано.";
+        return "Точное значение — " + kind + "; в нём больше " + GroupedNumber(LONGEST_EXACT)
+            + " цифр, поэтому оно не выписано.";
     const std::string value = ExactValue(facts, whole);
     return "Точное значение: " + Stated(value, to) + (value.size() > LONG_ANSWER ? " — " + kind : std::string()) + ".";
 }

@@ -30,8 +30,8 @@ std::string ZeroPadded(const std::string& n, size_t width)
 void Reduce(Limbs& num, Limbs& den, PrimePowers& powers)
 {
     for (int k = 0; k < PRIME_COUNT; ++k) {
-        const uint64_t shared = bignum::RemoveFactor(num, SMALL_PRIMES[k], powers.exponent[k]);
-        bignum::RemoveFactor(den, SMALL_PRIMES[k], shared);
+        const uint64_t shared = limbs::RemoveFactor(num, SMALL_PRIMES[k], powers.exponent[k]);
+        limbs::RemoveFactor(den, SMALL_PRIMES[k], shared);
         powers.exponent[k] -= shared;
     }
 }
@@ -45,15 +45,15 @@ std::string DecimalText(const std::string& whole, const Limbs& num, const Limbs&
     const uint64_t places = std::max(a, b);
     const std::string prefix = whole + ".";
     if (prefix.size() + places <= LONG_NUMBER) {
-        Limbs scaled = limbs::Mul(num, limbs::Mul(bignum::Power(2, places - a), bignum::Power(5, places - b)));
-        return prefix + ZeroPadded(bignum::ToDecimal(scaled), static_cast<size_t>(places));
+        Limbs scaled = limbs::Mul(num, limbs::Mul(limbs::Power(2, places - a), limbs::Power(5, places - b)));
+        return prefix + ZeroPadded(limbs::ToDecimal(scaled), static_cast<size_t>(places));
     }
     std::string head = prefix.substr(0, NUMBER_END);
     if (head.size() < NUMBER_END) {
         const size_t headPlaces = NUMBER_END - prefix.size();
         Limbs rest;
         const Limbs quotient = limbs::DivMod(limbs::Mul(num, limbs::Pow10(static_cast<int>(headPlaces))), den, rest);
-        head = prefix + ZeroPadded(bignum::ToDecimal(quotient), headPlaces);
+        head = prefix + ZeroPadded(limbs::ToDecimal(quotient), headPlaces);
     }
     const uint64_t low = bignum::MulLow(bignum::LowDigits(num),
                                         bignum::MulLow(bignum::PowerLow(2, places - a), bignum::PowerLow(5, places - b)))
@@ -100,7 +100,7 @@ std::string ReducedText(const std::string& whole, Limbs num, Limbs den, PrimePow
 std::string ShortDecimal(const Limbs& x)
 {
     if (x.size() < 6)
-        return Shortened(bignum::ToDecimal(x));
+        return Shortened(limbs::ToDecimal(x));
     const uint64_t digits = limbs::BASE_DIGITS * (x.size() - 1) + std::to_string(x.back()).size();
     return ShortenedEnds(LimbText(x, x.size() - 3, x.size()), LimbText(x, 0, 2), digits);
 }
@@ -112,22 +112,22 @@ Fraction FractionOf(const std::string& digits, int base)
     if (kept.empty())
         return fraction;
     const uint64_t k = kept.size();
-    fraction.num = bignum::FromDecimal(base == 10 ? kept : ConvertText(kept, base, 10));
+    fraction.num = limbs::FromDecimal(base == 10 ? kept : ConvertText(kept, base, 10));
     const PrimePowers ofBase = FactorsOf(static_cast<uint64_t>(base));
     bool reduced = false;
     for (int p = 0; p < PRIME_COUNT; ++p) {
         const uint64_t e = k * ofBase.exponent[p];
-        const uint64_t shared = bignum::RemoveFactor(fraction.num, SMALL_PRIMES[p], e);
+        const uint64_t shared = limbs::RemoveFactor(fraction.num, SMALL_PRIMES[p], e);
         fraction.powers.exponent[p] = e - shared;
         reduced = reduced || shared != 0;
     }
     if (!reduced) {
-        fraction.den = base == 10 ? limbs::Pow10(static_cast<int>(k)) : bignum::Power(static_cast<uint32_t>(base), k);
+        fraction.den = base == 10 ? limbs::Pow10(static_cast<int>(k)) : limbs::Power(static_cast<uint32_t>(base), k);
         return fraction;
     }
     for (int p = 0; p < PRIME_COUNT; ++p)
         if (fraction.powers.exponent[p] != 0)
-            fraction.den = limbs::Mul(fraction.den, bignum::Power(SMALL_PRIMES[p], fraction.powers.exponent[p]));
+            fraction.den = limbs::Mul(fraction.den, limbs::Power(SMALL_PRIMES[p], fraction.powers.exponent[p]));
     return fraction;
 }
 
@@ -161,7 +161,7 @@ std::vector<MultiplicationRow> MultiplicationRows(const Fraction& fraction, int 
     uint64_t at = 0;
     for (uint64_t row : ShownRows(rowCount)) {
         if (row != at) {
-            limbs::DivMod(limbs::Mul(fraction.num, bignum::Power(static_cast<uint32_t>(base), row)), fraction.den,
+            limbs::DivMod(limbs::Mul(fraction.num, limbs::Power(static_cast<uint32_t>(base), row)), fraction.den,
                           current);
             at = row;
         }
@@ -192,6 +192,6 @@ std::vector<MultiplicationRow> MultiplicationRows(const Fraction& fraction, int 
 std::string FactorAfter(const Fraction& fraction, int base, uint64_t steps)
 {
     Limbs rest;
-    limbs::DivMod(limbs::Mul(fraction.num, bignum::Power(static_cast<uint32_t>(base), steps)), fraction.den, rest);
+    limbs::DivMod(limbs::Mul(fraction.num, limbs::Power(static_cast<uint32_t>(base), steps)), fraction.den, rest);
     return FractionText(rest, fraction.den, fraction.powers, IsDecimal(fraction.powers));
 }

@@ -21,7 +21,7 @@ using bignum::Limbs;
 void MultiplyByPower(Limbs& x, int base, uint64_t count)
 {
     if (count > 8) {
-        x = limbs::Mul(x, bignum::Power(static_cast<uint32_t>(base), count));
+        x = limbs::Mul(x, limbs::Power(static_cast<uint32_t>(base), count));
         return;
     }
     for (uint64_t k = 0; k < count; ++k)
@@ -69,14 +69,14 @@ std::vector<TermRow> ExpansionRows(const std::string& digits, int base)
 
 std::vector<DivisionRow> DivisionRows(const std::string& decimal, int base, uint64_t rowCount)
 {
-    const Limbs number = bignum::FromDecimal(decimal);
+    const Limbs number = limbs::FromDecimal(decimal);
     std::vector<DivisionRow> rows;
     Limbs current = number;
     uint64_t at = 0;
     for (uint64_t row : ShownRows(rowCount)) {
         if (row != at) {
             Limbs rest;
-            current = limbs::DivMod(number, bignum::Power(static_cast<uint32_t>(base), row), rest);
+            current = limbs::DivMod(number, limbs::Power(static_cast<uint32_t>(base), row), rest);
             at = row;
         }
         DivisionRow step;

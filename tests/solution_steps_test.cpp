@@ -95,8 +95,8 @@ TEST(Steps, MultiplicationRowsOfCommonFractions)
             for (int base : {2, 3, 10, 11}) {
                 SCOPED_TRACE(std::to_string(a) + "/" + std::to_string(b) + " in base " + std::to_string(base));
                 Fraction fraction;
-                fraction.num = bignum::FromSmall(a);
-                fraction.den = bignum::FromSmall(b);
+                fraction.num = limbs::FromDecimal(std::to_string(a));
+                fraction.den = limbs::FromDecimal(std::to_string(b));
                 fraction.powers = FactorsOf(b);
                 const std::vector<MultiplicationRow> rows = MultiplicationRows(fraction, base, 3);
                 uint64_t r = a;
@@ -126,9 +126,9 @@ TEST(Steps, ShortDecimalAgainstTheWholeText)
     std::mt19937_64 rng(13);
     for (size_t length : {1u, 9u, 40u, 41u, 44u, 45u, 46u, 54u, 55u, 1000u}) {
         const std::string digits = std::to_string(1 + rng() % 9) + testdigits::RandomDigits(rng, length - 1);
-        EXPECT_EQ(ShortDecimal(bignum::FromDecimal(digits)), Shortened(digits)) << length;
+        EXPECT_EQ(ShortDecimal(limbs::FromDecimal(digits)), Shortened(digits)) << length;
     }
-    EXPECT_EQ(ShortDecimal(bignum::FromDecimal("1" + std::string(60, '0'))), Shortened("1" + std::string(60, '0')));
+    EXPECT_EQ(ShortDecimal(limbs::FromDecimal("1" + std::string(60, '0'))), Shortened("1" + std::string(60, '0')));
 }
 
 TEST(Steps, MultiplicationRowsFarDownLeadToTheDigits)
