@@ -90,7 +90,7 @@ HFONT MakeFixedFont()
 // The window centred on owner, its view and its button; false when any is missing.
 bool Create(HWND owner, const std::string& text)
 {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(owner, GWL_HINSTANCE));
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
     if (!RegisterOnce(instance))
         return false;
     RECT around;

@@ -643,6 +643,7 @@ void HelpKey()
 const TestCase TESTS[] = {
     {"FreshStart", FreshStart}, {"Typing", Typing},     {"MemoryKeys", MemoryKeys}, {"ExitAndSettings", ExitAndSettings},
     {"Messages", Messages},     {"SkinPixels", SkinPixels}, {"XpLook", XpLook},     {"Resources", Resources},
-    {"HelpKey", HelpKey}, {"SettingsFaults", SettingsFaults}, {"Soak", Soak}, {"Solution", Solution},
+    {"HelpKey", HelpKey}, {"SettingsFaults", SettingsFaults}, {"SettingsFullDisk", SettingsFullDisk},
+    {"Soak", Soak}, {"Solution", Solution},
 };
 const int TEST_COUNT = sizeof TESTS / sizeof TESTS[0];
