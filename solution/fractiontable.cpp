@@ -76,15 +76,16 @@ std::vector<std::string> MultiplicationLines(const std::string& what, const std:
         return lines;
     }
     const std::string first = std::to_string(e.prePeriod + 1);
-    const std::string again = "Дробная часть снова равна " + FactorAfter(fraction, base, e.prePeriod) + ", как в строке " + first;
+    lines.push_back("Дробная часть снова равна " + FactorAfter(fraction, base, e.prePeriod) + ", как в строке " + first
+                    + ":");
     if (e.prePeriod + 1 == length) {
         const char digit = facts.digits[static_cast<size_t>(e.prePeriod) + 1];  // after "("
-        lines.push_back(again + ": дальше без конца повторяется цифра "
+        lines.push_back("дальше без конца повторяется цифра "
                         + DigitWithValue(static_cast<uint32_t>(DigitValue(digit, base))) + ".");
     } else {
         const size_t open = static_cast<size_t>(e.prePeriod) + 1;  // the period's digits follow "("
-        lines.push_back(again + ": дальше без конца повторяются цифры строк " + first + "–" + std::to_string(length)
-                        + " — " + facts.digits.substr(open, facts.digits.size() - open - 1) + ".");
+        lines.push_back("дальше без конца повторяются цифры строк " + first + "–" + std::to_string(length) + " — "
+                        + facts.digits.substr(open, facts.digits.size() - open - 1) + ".");
     }
     lines.push_back("Получилась " + ExpansionKind(e) + " (период — в скобках): " + exact);
     return lines;
