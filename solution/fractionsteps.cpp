@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "converter.h"
 #include "notation.h"
+#include "radixconv.h"
 #include "steptext.h"
 
 namespace {
@@ -112,7 +112,7 @@ Fraction FractionOf(const std::string& digits, int base)
     if (kept.empty())
         return fraction;
     const uint64_t k = kept.size();
-    fraction.num = limbs::FromDecimal(base == 10 ? kept : ConvertText(kept, base, 10));
+    fraction.num = radixconv::ReadLimbs(kept, base);
     const PrimePowers ofBase = FactorsOf(static_cast<uint64_t>(base));
     bool reduced = false;
     for (int p = 0; p < PRIME_COUNT; ++p) {
