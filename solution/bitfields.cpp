@@ -3,7 +3,7 @@
 
 #include "bitnames.h"
 #include "bitstring.h"
-#include "steptext.h"
+#include "notation.h"
 
 namespace {
 

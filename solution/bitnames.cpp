@@ -1,8 +1,7 @@
 // The words of numbers in memory.
 #include "bitnames.h"
 
-#include "charset.h"
-#include "steptext.h"
+#include "notation.h"
 #include "text.h"
 
 std::string CodeName(CodeKind kind)
@@ -54,9 +53,4 @@ std::string ClassName(FloatClass kind, bool negative)
     case FloatClass::INFINITE_VALUE: return negative ? "минус бесконечность" : "плюс бесконечность";
     default: return "не число (NaN)";
     }
-}
-
-std::string TwoTo(long long exponent)
-{
-    return "2" + Superscript(exponent);
 }

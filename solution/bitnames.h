@@ -32,7 +32,4 @@ std::string MantissaFieldName(const FloatFormat& format);
 // "плюс бесконечность" or "минус бесконечность", "не число (NaN)".
 std::string ClassName(FloatClass kind, bool negative);
 
-// 2 with exponent as a superscript: "2⁻¹⁴⁹".
-std::string TwoTo(long long exponent);
-
 #endif

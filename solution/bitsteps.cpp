@@ -10,8 +10,6 @@
 
 namespace {
 
-const size_t LONGEST_BITS = 79;  // 64 bits grouped by four
-const size_t LONGEST_VALUE = 100;
 const size_t MOST_TERMS = 12;  // a sum of more powers is not written out
 const size_t VALUE_BITS = 20;  // powers up to 2^19 are written as values
 
@@ -58,43 +56,19 @@ std::string PowerSum(const std::string& bits)
             return std::string();
         const size_t power = bits.size() - 1 - k;
         sum += (sum.empty() ? "" : " + ")
-            + (bits.size() <= VALUE_BITS ? NumToStr(1UL << power) : TwoTo(static_cast<long long>(power)));
+            + (bits.size() <= VALUE_BITS ? NumToStr(1UL << power) : PowerText(2, static_cast<long long>(power)));
     }
     return ones > 1 ? sum : std::string();
-}
-
-std::string ShortBased(const std::string& number, int base)
-{
-    if (number.size() <= LONG_NUMBER)
-        return Based(number, base);
-    const std::string shortened = Shortened(number);
-    const size_t length = shortened.rfind(" (");
-    return Based(shortened.substr(0, length), base) + shortened.substr(length);
-}
-
-std::string BitsShown(const std::string& bits)
-{
-    return bits.size() <= LONGEST_BITS ? bits : Shortened(bits);
-}
-
-std::string BitsBased(const std::string& bits)
-{
-    return bits.size() <= LONGEST_BITS ? Based(bits, 2) : ShortBased(bits, 2);
-}
-
-std::string ValueShown(const std::string& value)
-{
-    return value.size() <= LONGEST_VALUE ? value : Shortened(value);
 }
 
 std::string BinaryChain(const std::string& digits, int system, const std::string& decimal, const std::string& binary)
 {
     std::string chain;
     if (system != 10 && system != 2)
-        chain = ShortBased(digits, system) + " = ";
+        chain = Stated(digits, system) + " = ";
     if (system != 2)
-        chain += ShortBased(decimal, 10) + " = ";
-    return chain + ShortBased(binary, 2);
+        chain += Stated(decimal, 10) + " = ";
+    return chain + Stated(binary, 2);
 }
 
 std::vector<std::string> CodeBitsLines(const std::string& code, int system, const std::string& bits)
@@ -111,8 +85,8 @@ std::vector<std::string> CodeBitsLines(const std::string& code, int system, cons
             groups += (groups.empty() ? "" : " ") + digitBits;
             binary += digitBits;
         }
-        lines.push_back("Каждая цифра " + SystemName(system, Case::GENITIVE) + " — " + BitCount(group) + ": "
-                        + ShortBased(code, system) + " = " + BitsBased(groups) + ".");
+        lines.push_back("Каждая цифра " + SystemName(system, Case::GENITIVE) + " — " + BitCount(group) + ":");
+        lines.push_back("  " + Stated(code, system) + " = " + Stated(groups, 2));
     } else if (system != 2) {
         binary = BinaryOfWhole(code, system);
         lines.push_back("Код записан в " + SystemName(system, Case::PREPOSITIONAL) + ": "
@@ -123,22 +97,10 @@ std::vector<std::string> CodeBitsLines(const std::string& code, int system, cons
     const std::string width = NumToStr(bits.size());
     if (binary.size() < bits.size())
         lines.push_back("Дополняем нулями слева до " + width + " " + WordOf(width, "разряда", "разрядов", "разрядов") + ": "
-                        + BitsShown(GroupedByFour(bits)) + ".");
+                        + Shortened(GroupedByFour(bits), LONG_ANSWER) + ".");
     else if (binary.size() > bits.size())
         lines.push_back("Лишние нули слева отбрасываем, остаётся " + CountOf(bits.size(), "разряд", "разряда", "разрядов")
-                        + ": " + BitsShown(GroupedByFour(bits)) + ".");
+                        + ": " + Shortened(GroupedByFour(bits), LONG_ANSWER) + ".");
     return lines;
 }
 
-std::string SolutionText(const std::vector<std::vector<std::string>>& sections)
-{
-    std::vector<std::string> lines;
-    for (const std::vector<std::string>& section : sections) {
-        if (section.empty())
-            continue;
-        if (!lines.empty())
-            lines.push_back(std::string());
-        lines.insert(lines.end(), section.begin(), section.end());
-    }
-    return Joined(lines);
-}

@@ -9,9 +9,8 @@
 
 // The lines of a + b (bit strings of one width) added in a column, grouped
 // by four: the carries above the columns that get one (when any does, marked
-// "(переносы)"), the
-// two terms, a rule and the sum; a carry out of the top column stands before
-// the sum. b is written in full, or without its leading zeros as a pupil
+// "(переносы)"), the two terms, a rule and the sum; a carry out of the top
+// column stands before the sum. b is written in full, or without its leading zeros as a pupil
 // writes a small term ("+ 1").
 enum class Term { IN_FULL, SHORT };
 std::vector<std::string> ColumnLines(const std::string& a, const std::string& b, Term shown);
@@ -22,8 +21,8 @@ std::vector<std::string> ColumnLines(const std::string& a, const std::string& b,
 std::string PowerSum(const std::string& bits);
 
 // The number's value as the line of a step: digits (no sign) of system in
-// binary, by way of decimal: "2D₁₆ = 45₁₀ = 101101₂", each shortened when
-// long; decimal and binary are its values in those systems.
+// binary, by way of decimal: "2D₁₆ = 45₁₀ = 101101₂", each stated as a
+// sentence states a number; decimal and binary are its values in those systems.
 std::string BinaryChain(const std::string& digits, int system, const std::string& decimal, const std::string& binary);
 
 // How a code written as code (spaces removed) in system becomes the bits of
@@ -31,23 +30,5 @@ std::string BinaryChain(const std::string& digits, int system, const std::string
 // group of bits, another base converted; then the zeros added or dropped on
 // the left. Nothing when code is those bits already.
 std::vector<std::string> CodeBitsLines(const std::string& code, int system, const std::string& bits);
-
-// number with its base as a subscript, shortened when long, the subscript
-// then before the length: "0.0000000000000…000000000000001₂ (152 знака)".
-std::string ShortBased(const std::string& number, int base);
-
-// A register's bits as a solution writes them (grouped or not): in full up
-// to 64 bits, as a pupil copies them, shortened beyond; BitsBased with the
-// binary base's subscript.
-std::string BitsShown(const std::string& bits);
-std::string BitsBased(const std::string& bits);
-
-// A stored value as a solution writes it: in full up to 100 characters (the
-// values of binary32 and binary64 near 1 among them), shortened beyond.
-std::string ValueShown(const std::string& value);
-
-// Lines joined into a solution: sections apart by an empty line, every
-// line ended by "\n".
-std::string SolutionText(const std::vector<std::vector<std::string>>& sections);
 
 #endif

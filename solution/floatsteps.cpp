@@ -33,16 +33,16 @@ std::string Signed(bool negative, const std::string& value)
 std::string NumberText(const FloatEncoding& e)
 {
     const std::string digits = (e.whole.empty() ? "0" : e.whole) + (e.fraction.empty() ? "" : "." + e.fraction);
-    return ShortBased(Signed(e.negative, digits), e.system);
+    return Stated(Signed(e.negative, digits), e.system);
 }
 
 Lines FormatLines(const FloatFormat& f)
 {
-    return {"В формате " + std::string(f.name) + " число занимает " + BitCount(f.width) + ": знак (" + BitCount(1)
-                + "), смещённый порядок (" + BitCount(f.exponentBits) + ", смещение " + NumToStr(f.Bias())
-                + ") и мантисса (" + BitCount(f.mantissaBits) + ").",
-            "Нормализованное число записывается как 1.xxx" + Subscript(2) + " · 2 в степени e, где e — порядок; в поле"
-                " мантиссы — " + BitCount(f.mantissaBits) + " после точки, единица перед точкой не хранится."};
+    return {"В формате " + std::string(f.name) + " число занимает " + BitCount(f.width) + ": знак (" + BitCount(1) + "),",
+            "смещённый порядок (" + BitCount(f.exponentBits) + ", смещение " + NumToStr(f.Bias()) + ") и мантисса ("
+                + BitCount(f.mantissaBits) + ").",
+            "Нормализованное число записывается как 1.xxx" + Subscript(2) + " · 2 в степени e, где e — порядок;",
+            "в поле мантиссы — " + BitCount(f.mantissaBits) + " после точки, единица перед точкой не хранится."};
 }
 
 Lines SignLines(bool negative)
@@ -72,11 +72,11 @@ Lines BinaryLines(const FloatEncoding& e)
     if (e.system == 2)
         return {"Число уже записано в двоичной системе."};
     const std::string binary = ExactBinary(e);
-    std::string line = "Число в двоичной системе: " + NumberText(e) + " = " + ShortBased(Signed(e.negative, binary), 2);
+    std::string line = "Число в двоичной системе: " + NumberText(e) + " = " + Stated(Signed(e.negative, binary), 2);
     if (binary.back() == '…')
         line += " — показаны первые цифры, все не выписать";
     else if (binary.find('(') != std::string::npos)
-        line += " — периодическая дробь, период в скобках";
+        line += " — " + ExpansionKind(ExpansionOf(FractionOf(e.fraction, e.system).powers, 2)) + " (период — в скобках)";
     return {line + "."};
 }
 
@@ -93,7 +93,7 @@ std::string NormalForm(const FloatEncoding& e, const FloatFormat& f)
         dropped += r.BitAt(place) ? '1' : '0';
     const bool more = r.OneBelow(place + 1) || !r.fractionEnds;
     const std::string cut = dropped.empty() && !more ? "" : "|" + dropped + (more ? "…" : "");
-    return kept.substr(0, 1) + "." + kept.substr(1) + cut + Subscript(2) + " · " + TwoTo(r.scale + f.Precision() - 1);
+    return kept.substr(0, 1) + "." + kept.substr(1) + cut + Subscript(2) + " · " + PowerText(2, r.scale + f.Precision() - 1);
 }
 
 Lines NormalisedLines(const FloatEncoding& e, const FloatFormat& f)
@@ -102,13 +102,14 @@ Lines NormalisedLines(const FloatEncoding& e, const FloatFormat& f)
     const int bits = f.mantissaBits;
     if (r.leading >= f.MinExponent())
         return {"Нормализуем: переносим точку так, чтобы перед ней стояла одна единица; порядок e = "
-                    + NumToStr(r.leading) + ". Под мантиссу — " + BitCount(bits) + " после точки, биты после черты"
-                    " в неё не помещаются:",
+                    + NumToStr(r.leading) + ".",
+                "Под мантиссу — " + BitCount(bits) + " после точки, биты после черты в неё не помещаются:",
                 "  " + NormalForm(e, f)};
-    return {"Нормализованный порядок e = " + NumToStr(r.leading) + " меньше наименьшего порядка нормализованных"
-                " чисел " + NumToStr(f.MinExponent()) + ": число денормализованное (субнормальное). Оно"
-                " записывается как 0.xxx" + Subscript(2) + " · " + TwoTo(f.MinExponent()) + ", мантисса — "
-                + BitCount(bits) + " после точки:",
+    return {"Нормализованный порядок e = " + NumToStr(r.leading) + " меньше наименьшего порядка нормализованных чисел "
+                + NumToStr(f.MinExponent()) + ":",
+            "число денормализованное (субнормальное). Оно записывается как 0.xxx" + Subscript(2) + " · "
+                + PowerText(2, f.MinExponent()) + ",",
+            "мантисса — " + BitCount(bits) + " после точки:",
             "  " + NormalForm(e, f)};
 }
 
@@ -124,8 +125,11 @@ Lines ExponentLines(const FloatEncoding& e, const FloatFormat& f)
             + NumToStr(f.Bias()) + " = " + NumToStr(v.exponent) + " = " + Based(v.exponentField, 2) + "."};
 }
 
-const char ROUNDING_RULE[] = "Округление к ближайшему, при равенстве — к чётному: так по стандарту IEEE 754 округляет"
-                             " процессор. Это единственное место, где программа округляет, а не отбрасывает цифры.";
+const char UNDERFLOW[] = "Такое число округляется к нулю (потеря значимости): результат — нуль со знаком числа.";
+
+const char* const ROUNDING_RULE[] = {
+    "Округление к ближайшему, при равенстве — к чётному: так по стандарту IEEE 754 округляет процессор.",
+    "Это единственное место, где программа округляет, а не отбрасывает цифры."};
 
 Lines RoundingLines(const FloatEncoding& e, const FloatFormat& f)
 {
@@ -134,16 +138,16 @@ Lines RoundingLines(const FloatEncoding& e, const FloatFormat& f)
         return {"Отброшенных единиц нет: число записывается точно, без округления."};
     Lines lines;
     if (!r.roundBit) {
-        lines.push_back("Первый отброшенный бит 0: отброшенная часть меньше половины единицы младшего разряда —"
-                        " округляем вниз, лишние биты просто отбрасываются.");
+        lines = {"Первый отброшенный бит 0: отброшенная часть меньше половины единицы младшего разряда —",
+                 "округляем вниз, лишние биты просто отбрасываются."};
     } else if (r.sticky) {
-        lines.push_back("Первый отброшенный бит 1, а за ним есть единицы: отброшенная часть больше половины единицы"
-                        " младшего разряда — округляем вверх, прибавляем 1 к младшему разряду:");
+        lines = {"Первый отброшенный бит 1, а за ним есть единицы: отброшенная часть больше половины единицы",
+                 "младшего разряда — округляем вверх, прибавляем 1 к младшему разряду:"};
     } else {
-        lines.push_back(std::string("Первый отброшенный бит 1, а за ним только нули: число ровно посередине между двумя"
-                                    " соседними значениями. При равенстве выбирается чётное, с младшим битом 0: младший"
-                                    " оставленный бит ")
-                        + (r.kept & 1 ? "1 — округляем вверх, прибавляем 1:" : "0 — округляем вниз, отбрасываем лишнее."));
+        lines = {"Первый отброшенный бит 1, а за ним только нули: число ровно посередине между двумя соседними",
+                 "значениями. При равенстве выбирается чётное, с младшим битом 0:",
+                 std::string("младший оставленный бит ")
+                     + (r.kept & 1 ? "1 — округляем вверх, прибавляем 1:" : "0 — округляем вниз, отбрасываем лишнее.")};
     }
     if (r.roundedUp) {
         for (const std::string& line : ColumnLines(BitsOf(r.kept, f.Precision()), BitsOf(1, f.Precision()), Term::SHORT))
@@ -154,7 +158,7 @@ Lines RoundingLines(const FloatEncoding& e, const FloatFormat& f)
         else if (r.leading < f.MinExponent() && r.kept + 1 == uint64_t(1) << f.mantissaBits)
             lines.push_back("После округления перед точкой стоит 1: число стало нормализованным, наименьшим из них.");
     }
-    lines.push_back(ROUNDING_RULE);
+    lines.insert(lines.end(), std::begin(ROUNDING_RULE), std::end(ROUNDING_RULE));
     return lines;
 }
 
@@ -176,8 +180,10 @@ Lines FieldTable(const std::string& title, const FloatValue& v)
 Lines FieldLines(const FloatValue& v)
 {
     Lines lines = FieldTable("Поля:", v);
-    lines.push_back("Все биты: " + v.signField + " " + v.exponentField + " " + v.mantissaField + " = "
-                    + Based(GroupedByFour(v.Bits()), 2) + " = " + Based(v.hex, 16) + ".");
+    lines.push_back("Все биты подряд, по четыре, и шестнадцатеричная запись:");
+    for (const std::string& line : Chain(v.signField + " " + v.exponentField + " " + v.mantissaField,
+                                         {Based(GroupedByFour(v.Bits()), 2), Based(v.hex, 16)}))
+        lines.push_back(line);
     return lines;
 }
 
@@ -188,22 +194,23 @@ std::string OddForm(uint64_t significand, int scale)
         significand >>= 1;
         ++scale;
     }
-    return NumToStr(significand) + " · " + TwoTo(scale);
+    return NumToStr(significand) + " · " + PowerText(2, scale);
 }
 
-// "1.10011₂ · 2⁻⁴ = 13421773 · 2⁻²⁷ = 0.1000000014…": the value the bits hold.
-std::string ValueLine(const FloatValue& v)
+// The value the bits hold as a chain of equalities: "1.10011₂ · 2⁻⁴ =
+// 13421773 · 2⁻²⁷ = 0.1000000014…"; a zero is just its value.
+Lines ValueLines(const FloatValue& v)
 {
     if (v.kind == FloatClass::ZERO)
-        return v.stored;
+        return {"  " + v.stored};
     const FloatFormat& f = v.format;
     const bool normal = v.kind == FloatClass::NORMAL;
     std::string mantissa = v.mantissaField;
     mantissa.erase(mantissa.find_last_not_of('0') + 1);
     const int exponent = normal ? static_cast<int>(v.exponent) - f.Bias() : f.MinExponent();
     const std::string point = (normal ? "1" : "0") + (mantissa.empty() ? std::string() : "." + mantissa);
-    return Signed(v.negative, point) + Subscript(2) + " · " + TwoTo(exponent) + " = "
-        + Signed(v.negative, OddForm(v.significand, v.scale)) + " = " + v.stored;
+    return Chain(Signed(v.negative, point) + Subscript(2) + " · " + PowerText(2, exponent),
+                 {Signed(v.negative, OddForm(v.significand, v.scale)), Shortened(v.stored, LONG_ANSWER)});
 }
 
 // |a - b| of two non-negative decimal texts: both scaled to whole numbers of
@@ -249,36 +256,45 @@ Lines StoredLines(const FloatEncoding& e)
     const FloatValue& v = e.value;
     if (v.kind == FloatClass::INFINITE_VALUE)
         return {"Хранится бесконечность: число в формат не помещается, погрешность не определена."};
-    Lines lines = {"Хранимое значение: " + ValueLine(v) + "."};
+    Lines lines = {"Хранимое значение:"};
+    for (const std::string& line : ValueLines(v))
+        lines.push_back(line);
     if (e.rounding.exact) {
         lines.push_back("Оно равно числу: запись точная.");
         return lines;
     }
     const std::string magnitude = v.negative ? v.stored.substr(1) : v.stored;
     const std::string decimal = e.rounding.path == FloatRounding::COMPUTED ? DecimalValue(e) : std::string();
-    std::string error = "Погрешность";
-    if (!decimal.empty())
-        error += ": |" + Shortened(magnitude) + " - " + Shortened(decimal) + "| = " + Shortened(Distance(magnitude, decimal)) + ",";
-    error += " не больше половины единицы младшего разряда мантиссы: " + TwoTo(v.scale - 1) + ".";
-    lines.push_back(error);
+    const std::string bound = "не больше половины единицы младшего разряда мантиссы: " + PowerText(2, v.scale - 1) + ".";
+    if (decimal.empty()) {
+        lines.push_back("Погрешность " + bound);
+        return lines;
+    }
+    lines.push_back("Погрешность — расстояние от хранимого значения до числа:");
+    for (const std::string& line : Chain("|" + Shortened(magnitude, LONG_ANSWER) + " - " + Shortened(decimal, LONG_ANSWER) + "|",
+                                         {Shortened(Distance(magnitude, decimal), LONG_ANSWER)}))
+        lines.push_back(line);
+    lines.push_back("Она " + bound);
     return lines;
 }
 
 Lines OverflowLines(const FloatEncoding& e, const FloatFormat& f)
 {
     const FloatRounding& r = e.rounding;
-    const std::string largest = "наибольшего числа формата (1.1…1" + Subscript(2) + " · " + TwoTo(f.MaxExponent()) + ")";
+    const std::string largest = "наибольшего числа формата (1.1…1" + Subscript(2) + " · " + PowerText(2, f.MaxExponent()) + ")";
+    const std::string overflow = "Переполнение: по стандарту результат — бесконечность.";
     if (r.path == FloatRounding::TOO_LARGE) {
         const size_t k = e.whole.size();
-        return {"В целой части " + DigitCount(k) + ", поэтому число не меньше " + NumToStr(e.system)
-                + Superscript(static_cast<long long>(k - 1)) + ", а это не меньше " + TwoTo(f.MaxExponent() + 1) + " — больше "
-                + largest + ". Переполнение: по стандарту результат — бесконечность."};
+        return {"В целой части " + DigitCount(k) + ", поэтому число не меньше " + PowerText(static_cast<uint64_t>(e.system),
+                    static_cast<long long>(k - 1)) + ", а это не меньше " + PowerText(2, f.MaxExponent() + 1) + " —",
+                "больше " + largest + ". " + overflow};
     }
     if (r.leading > f.MaxExponent())
-        return {"Порядок e = " + NumToStr(r.leading) + " больше наибольшего порядка " + NumToStr(f.MaxExponent())
-                + ": число больше " + largest + ". Переполнение: по стандарту результат — бесконечность."};
+        return {"Порядок e = " + NumToStr(r.leading) + " больше наибольшего порядка " + NumToStr(f.MaxExponent()) + ":",
+                "число больше " + largest + ". " + overflow};
     return {"После округления порядок стал " + NumToStr(f.MaxExponent() + 1) + " — больше наибольшего "
-            + NumToStr(f.MaxExponent()) + ". Переполнение: по стандарту результат — бесконечность."};
+                + NumToStr(f.MaxExponent()) + ".",
+            overflow};
 }
 
 Lines InfinityLines(const FloatFormat& f)
@@ -295,13 +311,13 @@ std::string ClassResult(const FloatValue& v)
 Lines Answer(const FloatEncoding& e)
 {
     const FloatValue& v = e.value;
-    std::string answer = "Ответ: " + NumberText(e) + " в формате " + v.format.name + " — " + v.signField + " "
+    std::string answer = NumberText(e) + " в формате " + v.format.name + " — " + v.signField + " "
         + v.exponentField + " " + v.mantissaField + " (" + Based(v.hex, 16) + "), " + ClassResult(v);
-    if (v.kind != FloatClass::INFINITE_VALUE)
-        answer += e.rounding.exact ? "; хранится точно." : "; хранится " + ValueShown(v.stored) + ", с округлением.";
-    else
-        answer += ".";
-    return {answer};
+    if (v.kind == FloatClass::INFINITE_VALUE)
+        return {AnswerLine(answer)};
+    if (e.rounding.exact)
+        return {AnswerLine(answer + "; хранится точно")};
+    return {AnswerLine(answer), "Хранится " + Shortened(v.stored, LONG_ANSWER) + ", с округлением."};
 }
 
 }  // namespace
@@ -310,52 +326,55 @@ std::string FloatSolution(const FloatEncoding& e)
 {
     const FloatFormat& f = e.value.format;
     const FloatRounding& r = e.rounding;
-    std::vector<Lines> sections = {{"Запись числа " + NumberText(e) + " в формате " + FormatName(f) + "."},
-                                   FormatLines(f), SignLines(e.negative)};
+    SolutionText out;
+    out.Section({"Запись числа " + NumberText(e) + " в формате " + FormatName(f) + "."});
+    out.Section(FormatLines(f));
+    out.Section(SignLines(e.negative));
     switch (r.path) {
     case FloatRounding::ZERO:
-        sections.push_back({std::string("Число равно нулю: смещённый порядок и мантисса — одни нули.")
-                            + (e.negative ? " Знаковый бит 1: это «минус нуль», он хранится отдельно от +0." : "")});
+        out.Section(e.negative ? Lines{"Число равно нулю: смещённый порядок и мантисса — одни нули.",
+                                       "Знаковый бит 1: это «минус нуль», он хранится отдельно от +0."}
+                               : Lines{"Число равно нулю: смещённый порядок и мантисса — одни нули."});
         break;
     case FloatRounding::TOO_LARGE:
-        sections.push_back(OverflowLines(e, f));
-        sections.push_back(InfinityLines(f));
+        out.Section(OverflowLines(e, f));
+        out.Section(InfinityLines(f));
         break;
     case FloatRounding::TOO_SMALL: {
         const size_t zeros = e.fraction.find_first_not_of('0');
-        sections.push_back({"После точки " + CountOf(zeros, "нуль", "нуля", "нулей") + " подряд, поэтому число меньше "
-                            + NumToStr(e.system) + Superscript(-static_cast<long long>(zeros)) + ", а это не больше "
-                            + TwoTo(f.MinExponent() - f.Precision()) + " — половины наименьшего денормализованного числа "
-                            + TwoTo(f.MinExponent() - f.mantissaBits) + ". Такое число округляется к нулю (потеря"
-                            " значимости): результат — нуль со знаком числа."});
+        out.Section({"После точки " + CountOf(zeros, "нуль", "нуля", "нулей") + " подряд, поэтому число меньше "
+                         + PowerText(static_cast<uint64_t>(e.system), -static_cast<long long>(zeros)) + ", а это не больше "
+                         + PowerText(2, f.MinExponent() - f.Precision()) + " —",
+                     "половины наименьшего денормализованного числа " + PowerText(2, f.MinExponent() - f.mantissaBits) + ".",
+                     UNDERFLOW});
         break;
     }
     case FloatRounding::COMPUTED:
-        sections.push_back(BinaryLines(e));
+        out.Section(BinaryLines(e));
         if (!r.found) {
-            sections.push_back({"Первые " + CountOf(r.fractionBits.size(), "бит", "бита", "бит") + " после точки — нули:"
-                                " число меньше " + TwoTo(f.MinExponent() - f.Precision()) + ", половины наименьшего"
-                                " денормализованного числа " + TwoTo(f.MinExponent() - f.mantissaBits) + ". Оно"
-                                " округляется к нулю (потеря значимости): результат — нуль со знаком числа."});
+            out.Section({"Первые " + CountOf(r.fractionBits.size(), "бит", "бита", "бит") + " после точки — нули: число меньше "
+                             + PowerText(2, f.MinExponent() - f.Precision()) + ",",
+                         "половины наименьшего денормализованного числа " + PowerText(2, f.MinExponent() - f.mantissaBits) + ".",
+                         UNDERFLOW});
         } else if (r.leading > f.MaxExponent()) {
-            sections.push_back(OverflowLines(e, f));
-            sections.push_back(InfinityLines(f));
+            out.Section(OverflowLines(e, f));
+            out.Section(InfinityLines(f));
         } else {
-            sections.push_back(NormalisedLines(e, f));
-            sections.push_back(RoundingLines(e, f));
+            out.Section(NormalisedLines(e, f));
+            out.Section(RoundingLines(e, f));
             if (e.value.kind == FloatClass::INFINITE_VALUE) {
-                sections.push_back(OverflowLines(e, f));
-                sections.push_back(InfinityLines(f));
+                out.Section(OverflowLines(e, f));
+                out.Section(InfinityLines(f));
             } else {
-                sections.push_back(ExponentLines(e, f));
+                out.Section(ExponentLines(e, f));
             }
         }
         break;
     }
-    sections.push_back(FieldLines(e.value));
-    sections.push_back(StoredLines(e));
-    sections.push_back(Answer(e));
-    return SolutionText(sections);
+    out.Section(FieldLines(e.value));
+    out.Section(StoredLines(e));
+    out.Section(Answer(e));
+    return out.Text();
 }
 
 namespace {
@@ -364,28 +383,31 @@ Lines ClassLines(const FloatValue& v)
 {
     const FloatFormat& f = v.format;
     const std::string field = Based(v.exponentField, 2);
+    Lines lines;
     switch (v.kind) {
     case FloatClass::INFINITE_VALUE:
         return {"Смещённый порядок " + field + " — одни единицы, мантисса — нули: это " + ClassResult(v) + "."};
     case FloatClass::NOT_A_NUMBER:
-        return {"Смещённый порядок " + field + " — одни единицы, мантисса не нуль: это не число (NaN) — так записывается"
-                " результат неопределённой операции, например 0/0. Старший бит мантиссы "
-                + std::string(v.mantissaField[0] == '1' ? "1: «тихое» NaN." : "0: «сигнальное» NaN.")};
+        return {"Смещённый порядок " + field + " — одни единицы, мантисса не нуль: это не число (NaN) —",
+                "так записывается результат неопределённой операции, например 0/0.",
+                std::string("Старший бит мантиссы ") + (v.mantissaField[0] == '1' ? "1: «тихое» NaN." : "0: «сигнальное» NaN.")};
     case FloatClass::ZERO:
         return {std::string("Смещённый порядок и мантисса — одни нули: это нуль") + (v.negative ? ", «минус нуль» (-0)." : ".")};
     case FloatClass::SUBNORMAL:
-        return {"Смещённый порядок " + field + " — одни нули, мантисса не нуль: денормализованное (субнормальное) число."
-                    " Перед точкой стоит 0, а порядок равен наименьшему порядку нормализованных чисел 1 - "
-                    + NumToStr(f.Bias()) + " = " + NumToStr(f.MinExponent()) + ":",
-                "  " + ValueLine(v)};
+        lines = {"Смещённый порядок " + field + " — одни нули, мантисса не нуль: денормализованное (субнормальное) число.",
+                 "Перед точкой стоит 0, а порядок равен наименьшему порядку нормализованных чисел 1 - "
+                     + NumToStr(f.Bias()) + " = " + NumToStr(f.MinExponent()) + ":"};
+        break;
     default: {
         const int exponent = static_cast<int>(v.exponent) - f.Bias();
-        return {"Смещённый порядок " + field + " = " + NumToStr(v.exponent) + " — не одни нули и не одни единицы:"
-                    " нормализованное число, перед точкой стоит единица (она не хранится). Порядок e = "
-                    + NumToStr(v.exponent) + " - " + NumToStr(f.Bias()) + " = " + NumToStr(exponent) + ":",
-                "  " + ValueLine(v)};
+        lines = {"Смещённый порядок " + field + " = " + NumToStr(v.exponent) + " — не одни нули и не одни единицы:",
+                 "нормализованное число, перед точкой стоит единица (она не хранится).",
+                 "Порядок e = " + NumToStr(v.exponent) + " - " + NumToStr(f.Bias()) + " = " + NumToStr(exponent) + ":"};
     }
     }
+    for (const std::string& line : ValueLines(v))
+        lines.push_back(line);
+    return lines;
 }
 
 }  // namespace
@@ -394,12 +416,16 @@ std::string FloatReadingSolution(const FloatValue& v, const std::string& code, i
 {
     const FloatFormat& f = v.format;
     const bool finite = v.kind != FloatClass::INFINITE_VALUE && v.kind != FloatClass::NOT_A_NUMBER;
-    std::vector<Lines> sections = {{"Чтение " + NumToStr(f.width) + "-разрядного кода в формате " + FormatName(f) + "."},
-                                   CodeBitsLines(code, system, v.Bits()),
-                                   FieldTable("Разбиваем биты на поля:", v),
-                                   {v.negative ? "Знаковый бит 1 — число отрицательное." : "Знаковый бит 0 — число положительное."},
-                                   ClassLines(v)};
-    sections.push_back({"Ответ: " + Based(v.hex, 16) + " в формате " + f.name + " — " + ClassResult(v)
-                        + (finite && v.kind != FloatClass::ZERO ? " " + ValueShown(v.stored) : std::string()) + "."});
-    return SolutionText(sections);
+    SolutionText out;
+    out.Section({"Чтение " + NumToStr(f.width) + "-разрядного кода в формате " + FormatName(f) + "."});
+    out.Section(CodeBitsLines(code, system, v.Bits()));
+    out.Section(FieldTable("Разбиваем биты на поля:", v));
+    out.Section({v.negative ? "Знаковый бит 1 — число отрицательное." : "Знаковый бит 0 — число положительное."});
+    out.Section(ClassLines(v));
+    if (finite)
+        out.Section({AnswerLine(Based(v.hex, 16) + " = " + Stated(v.stored, 10)),
+                     "Это " + ClassResult(v) + " формата " + f.name + "."});
+    else
+        out.Section({AnswerLine(Based(v.hex, 16) + " в формате " + f.name + " — " + ClassResult(v))});
+    return out.Text();
 }

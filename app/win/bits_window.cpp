@@ -1,6 +1,6 @@
-// The window of numbers in memory. Like the "Решение" window it runs a loop
-// of its own while it is open; the requests are the window-free form's
-// (bits_form.h), this file only reads the controls and writes back.
+// The window of numbers in memory, modal as modal_window.h makes it. The
+// requests are the window-free form's (bits_form.h); this file only reads
+// the controls and writes back.
 #include "bits_window.h"
 
 #include <string>
@@ -8,6 +8,8 @@
 #include "bits_form.h"
 #include "controls.h"
 #include "messages.h"
+#include "modal_window.h"
+#include "program_class.h"
 #include "skin.h"
 #include "solution_view.h"
 #include "window.h"
@@ -34,7 +36,6 @@ enum ControlId {
 
 const int START_WIDTH = 740, START_HEIGHT = 580;  // within an 800 by 600 screen
 const int MIN_WIDTH = 560, MIN_HEIGHT = 480;
-const int FOOTER_HEIGHT = 50;  // as the message box's
 const int BUTTON_WIDTH = 91, BUTTON_HEIGHT = 29, BUTTON_RIGHT = 8, BUTTON_BOTTOM = 10;
 const int MARGIN = 12, LABEL_WIDTH = 110, ROW_HEIGHT = 24, FIELD_LABEL_WIDTH = 200;
 const int FIELDS_TOP = 108;
@@ -89,7 +90,7 @@ void Layout(int width, int height)
               right - MARGIN - FIELD_LABEL_WIDTH, 22);
     }
     Place(ID_STATIC + 4, MARGIN, SOLUTION_TOP - 20, 200, 18);
-    Place(ID_SOLUTION, MARGIN, SOLUTION_TOP, right - MARGIN, height - FOOTER_HEIGHT - 8 - SOLUTION_TOP);
+    Place(ID_SOLUTION, MARGIN, SOLUTION_TOP, right - MARGIN, height - BoxFooterHeight() - 8 - SOLUTION_TOP);
     Place(ID_COMPUTE, width - BUTTON_WIDTH - BUTTON_RIGHT, height - BUTTON_HEIGHT - BUTTON_BOTTOM, BUTTON_WIDTH,
           BUTTON_HEIGHT);
 }
@@ -131,16 +132,6 @@ void OnCompute()
     SetFocus(hBitsNumber);
 }
 
-void OnPaint(HWND hwnd)
-{
-    RECT client;
-    GetClientRect(hwnd, &client);
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    PaintBoxBody(hdc, client, FOOTER_HEIGHT);
-    EndPaint(hwnd, &ps);
-}
-
 void OnCommand(int id, int notification)
 {
     if (id == ID_COMPUTE && notification == BN_CLICKED)
@@ -161,7 +152,7 @@ LRESULT CALLBACK BitsProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{MIN_WIDTH, MIN_HEIGHT};
         return 0;
     case WM_PAINT:
-        OnPaint(hwnd);
+        PaintModalBody(hwnd);
         return 0;
     case WM_ERASEBKGND:
         return 1;  // the paint covers it all
@@ -192,17 +183,6 @@ bool RegisterOnce(HINSTANCE instance)
         registered = RegisterProgramClass(instance, CLASS_NAME, CS_HREDRAW | CS_VREDRAW, BitsProcedure, nullptr)
             && RegisterSolutionView(instance);
     return registered;
-}
-
-HFONT MakeFixedFont()
-{
-    LOGFONTA font = {};
-    font.lfHeight = -13;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = RUSSIAN_CHARSET;
-    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    lstrcpyA(font.lfFaceName, "Courier New");
-    return CreateFontIndirectA(&font);
 }
 
 const DWORD LIST = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | CBS_NOINTEGRALHEIGHT;
@@ -249,13 +229,7 @@ bool Create(HWND owner)
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
     if (!RegisterOnce(instance))
         return false;
-    RECT around;
-    GetWindowRect(owner, &around);
-    const int x = (around.left + around.right - START_WIDTH) / 2;
-    const int y = (around.top + around.bottom - START_HEIGHT) / 2;
-    hBits = CreateWindowExA(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, CLASS_NAME, TITLE,
-                            WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
-                            x > 0 ? x : 0, y > 0 ? y : 0, START_WIDTH, START_HEIGHT, owner, nullptr, instance, nullptr);
+    hBits = CreateModalWindow(owner, CLASS_NAME, TITLE, WS_EX_CONTROLPARENT, START_WIDTH, START_HEIGHT);
     if (hBits == nullptr || !CreateControls())
         return false;
     RECT client;
@@ -302,25 +276,8 @@ void Destroy()
 void ShowBitsWindow(HWND owner)
 {
     bBitsClosing = false;
-    if (Create(owner)) {
-        EnableWindow(owner, FALSE);
-        ShowWindow(hBits, SW_SHOW);
-        SetFocus(hBitsNumber);
-        MSG msg;
-        while (!bBitsClosing) {
-            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-            if (got <= 0) {
-                PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);  // for the main loop
-                break;
-            }
-            if (HandleKey(msg))
-                continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        EnableWindow(owner, TRUE);
-        SetActiveWindow(owner);  // before the window goes, so the activation does not wander
-    }
+    if (Create(owner))
+        RunModal(owner, hBits, hBitsNumber, bBitsClosing, HandleKey);
     Destroy();
 }
 

@@ -1,0 +1,58 @@
+// The modal windows' common parts.
+#include "modal_window.h"
+
+#include "skin.h"
+
+HWND CreateModalWindow(HWND owner, const char* className, const char* title, DWORD exStyle, int width, int height)
+{
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
+    RECT around;
+    GetWindowRect(owner, &around);
+    const int x = (around.left + around.right - width) / 2;
+    const int y = (around.top + around.bottom - height) / 2;
+    return CreateWindowExA(WS_EX_DLGMODALFRAME | exStyle, className, title,
+                           WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN, x > 0 ? x : 0,
+                           y > 0 ? y : 0, width, height, owner, nullptr, instance, nullptr);
+}
+
+void PaintModalBody(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(window, &ps);
+    PaintBoxBody(hdc, client, BoxFooterHeight());
+    EndPaint(window, &ps);
+}
+
+HFONT MakeFixedFont()
+{
+    LOGFONTA font = {};
+    font.lfHeight = -13;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = RUSSIAN_CHARSET;
+    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpyA(font.lfFaceName, "Courier New");
+    return CreateFontIndirectA(&font);
+}
+
+void RunModal(HWND owner, HWND window, HWND focus, const bool& closing, bool (*handleKey)(MSG& msg))
+{
+    EnableWindow(owner, FALSE);
+    ShowWindow(window, SW_SHOW);
+    SetFocus(focus);
+    MSG msg;
+    while (!closing) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);  // for the main loop
+            break;
+        }
+        if (handleKey(msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    EnableWindow(owner, TRUE);
+    SetActiveWindow(owner);
+}

@@ -1,0 +1,30 @@
+// What the program's own modal windows ("Решение", "Числа в памяти") share:
+// a resizable window of theirs centred on its owner, the body painted as the
+// message box's, the fixed-pitch font of their texts, and the loop that runs
+// while one is open, as a message box's does, so that the main window's keys
+// rest meanwhile.
+#ifndef KALVORIX_APP_WIN_MODAL_WINDOW_H
+#define KALVORIX_APP_WIN_MODAL_WINDOW_H
+
+#include <windows.h>
+
+// A hidden window of the registered class, width by height, with a caption,
+// a system menu, a sizing frame and a maximize box, owned by and centred on
+// owner (kept on the screen's top left); null when it cannot be made.
+HWND CreateModalWindow(HWND owner, const char* className, const char* title, DWORD exStyle, int width, int height);
+
+// WM_PAINT of such a window: white above the box's grey footer.
+void PaintModalBody(HWND window);
+
+// The fixed-pitch font of worked solutions and fields of bits (Courier New,
+// Russian); the caller deletes it once its window is gone.
+HFONT MakeFixedFont();
+
+// Shows window and runs its loop until closing turns true: owner is disabled
+// meanwhile, focus gets the keyboard, and every message is offered to
+// handleKey first (true: it took it). A WM_QUIT met on the way is posted
+// again for the main loop. The owner is enabled and active again afterwards,
+// before the caller destroys window, so the activation does not wander.
+void RunModal(HWND owner, HWND window, HWND focus, const bool& closing, bool (*handleKey)(MSG& msg));
+
+#endif
