@@ -9,7 +9,6 @@
 #include "controls.h"
 #include "messages.h"
 #include "modal_window.h"
-#include "program_class.h"
 #include "skin.h"
 #include "solution_view.h"
 #include "window.h"
@@ -176,15 +175,6 @@ LRESULT CALLBACK BitsProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
-bool RegisterOnce(HINSTANCE instance)
-{
-    static bool registered = false;
-    if (!registered)
-        registered = RegisterProgramClass(instance, CLASS_NAME, CS_HREDRAW | CS_VREDRAW, BitsProcedure, nullptr)
-            && RegisterSolutionView(instance);
-    return registered;
-}
-
 const DWORD LIST = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | CBS_NOINTEGRALHEIGHT;
 
 // The controls, in the order Tab visits them; false when any is missing.
@@ -227,7 +217,7 @@ bool CreateControls()
 bool Create(HWND owner)
 {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
-    if (!RegisterOnce(instance))
+    if (!RegisterModalClass(instance, CLASS_NAME, BitsProcedure))
         return false;
     hBits = CreateModalWindow(owner, CLASS_NAME, TITLE, WS_EX_CONTROLPARENT, START_WIDTH, START_HEIGHT);
     if (hBits == nullptr || !CreateControls())

@@ -1,7 +1,18 @@
 // The modal windows' common parts.
 #include "modal_window.h"
 
+#include "program_class.h"
 #include "skin.h"
+#include "solution_view.h"
+
+bool RegisterModalClass(HINSTANCE instance, const char* className, WNDPROC procedure)
+{
+    WNDCLASSEXA known = {};
+    known.cbSize = sizeof known;
+    const bool registered = GetClassInfoExA(instance, className, &known) != 0
+        || RegisterProgramClass(instance, className, CS_HREDRAW | CS_VREDRAW, procedure, nullptr);
+    return registered && RegisterSolutionView(instance);
+}
 
 HWND CreateModalWindow(HWND owner, const char* className, const char* title, DWORD exStyle, int width, int height)
 {

@@ -8,6 +8,11 @@
 
 #include <windows.h>
 
+// Registers a modal window's class (a program class with the given
+// procedure, painted by itself) and the solution view the windows show;
+// true when both are registered, also when they already were.
+bool RegisterModalClass(HINSTANCE instance, const char* className, WNDPROC procedure);
+
 // A hidden window of the registered class, width by height, with a caption,
 // a system menu, a sizing frame and a maximize box, owned by and centred on
 // owner (kept on the screen's top left); null when it cannot be made.

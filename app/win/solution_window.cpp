@@ -3,7 +3,6 @@
 
 #include "lineends.h"
 #include "modal_window.h"
-#include "program_class.h"
 #include "skin.h"
 #include "solution_view.h"
 
@@ -57,20 +56,11 @@ LRESULT CALLBACK SolutionProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     }
 }
 
-bool RegisterOnce(HINSTANCE instance)
-{
-    static bool registered = false;
-    if (!registered)
-        registered = RegisterProgramClass(instance, CLASS_NAME, CS_HREDRAW | CS_VREDRAW, SolutionProcedure, nullptr)
-            && RegisterSolutionView(instance);
-    return registered;
-}
-
 // The window centred on owner, its view and its button; false when any is missing.
 bool Create(HWND owner, const std::string& text)
 {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
-    if (!RegisterOnce(instance))
+    if (!RegisterModalClass(instance, CLASS_NAME, SolutionProcedure))
         return false;
     hSolution = CreateModalWindow(owner, CLASS_NAME, TITLE, 0, START_WIDTH, START_HEIGHT);
     if (hSolution == nullptr)

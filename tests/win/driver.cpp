@@ -520,6 +520,30 @@ int WindowCount(DWORD pid)
     return n;
 }
 
+void ExpectOpeningsLeaveNothing(const Program& p, const char* what, const std::function<HWND()>& open,
+                                const std::function<bool(HWND)>& close)
+{
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.pid);
+    REQUIRE(process != nullptr);
+    const int WAVER = 8;
+    int gdiBefore = -1, windowsBefore = -1, opened = 0;
+    for (int i = 0; i < 110; ++i) {
+        if (i == 10) {
+            gdiBefore = GdiObjectCount(process, p.pid);
+            windowsBefore = WindowCount(p.pid);
+        }
+        HWND window = open();
+        opened += window != nullptr && close(window);
+    }
+    EXPECT_EQ(opened, 110);
+    const int gdiAfter = GdiObjectCount(process, p.pid), windowsAfter = WindowCount(p.pid);
+    CloseHandle(process);
+    std::printf("100 %s: GDI objects %d -> %d, windows %d -> %d\n", what, gdiBefore, gdiAfter, windowsBefore,
+                windowsAfter);
+    EXPECT(gdiBefore < 0 || gdiAfter <= gdiBefore + WAVER);
+    EXPECT_EQ(windowsAfter, windowsBefore);
+}
+
 int GdiObjectCount(HANDLE process, DWORD pid)
 {
     // PEB->GdiSharedHandleTable (offset 0x94 in a 32-bit PEB, 0xF8 in a
