@@ -143,18 +143,10 @@ void OnCommand(int id, int notification)
 
 LRESULT CALLBACK BitsProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT result;
+    if (AnswerModalMessage(hwnd, message, lParam, Layout, POINT{MIN_WIDTH, MIN_HEIGHT}, result))
+        return result;
     switch (message) {
-    case WM_SIZE:
-        Layout(LOWORD(lParam), HIWORD(lParam));
-        return 0;
-    case WM_GETMINMAXINFO:
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{MIN_WIDTH, MIN_HEIGHT};
-        return 0;
-    case WM_PAINT:
-        PaintModalBody(hwnd);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;  // the paint covers it all
     case WM_CTLCOLORSTATIC:  // labels, radio buttons and read-only fields: on the white body
         SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));

@@ -26,14 +26,32 @@ HWND CreateModalWindow(HWND owner, const char* className, const char* title, DWO
                            y > 0 ? y : 0, width, height, owner, nullptr, instance, nullptr);
 }
 
-void PaintModalBody(HWND window)
+bool AnswerModalMessage(HWND window, UINT message, LPARAM lParam, void (*layout)(int width, int height),
+                        POINT smallest, LRESULT& result)
 {
-    RECT client;
-    GetClientRect(window, &client);
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(window, &ps);
-    PaintBoxBody(hdc, client, BoxFooterHeight());
-    EndPaint(window, &ps);
+    result = 0;
+    switch (message) {
+    case WM_SIZE:
+        layout(LOWORD(lParam), HIWORD(lParam));
+        return true;
+    case WM_GETMINMAXINFO:
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = smallest;
+        return true;
+    case WM_PAINT: {
+        RECT client;
+        GetClientRect(window, &client);
+        PAINTSTRUCT ps;
+        HDC hdc = BeginPaint(window, &ps);
+        PaintBoxBody(hdc, client, BoxFooterHeight());
+        EndPaint(window, &ps);
+        return true;
+    }
+    case WM_ERASEBKGND:
+        result = 1;  // the paint covers it all
+        return true;
+    default:
+        return false;
+    }
 }
 
 HFONT MakeFixedFont()

@@ -18,8 +18,12 @@ bool RegisterModalClass(HINSTANCE instance, const char* className, WNDPROC proce
 // owner (kept on the screen's top left); null when it cannot be made.
 HWND CreateModalWindow(HWND owner, const char* className, const char* title, DWORD exStyle, int width, int height);
 
-// WM_PAINT of such a window: white above the box's grey footer.
-void PaintModalBody(HWND window);
+// The messages every modal window answers alike: WM_SIZE lays its controls
+// out by layout (the client's width and height), WM_GETMINMAXINFO keeps it
+// at least smallest, WM_PAINT paints it white above the box's grey footer,
+// WM_ERASEBKGND is left to that paint. True, with result, for one of them.
+bool AnswerModalMessage(HWND window, UINT message, LPARAM lParam, void (*layout)(int width, int height),
+                        POINT smallest, LRESULT& result);
 
 // The fixed-pitch font of worked solutions and fields of bits (Courier New,
 // Russian); the caller deletes it once its window is gone.

@@ -32,18 +32,10 @@ void Layout(int width, int height)
 
 LRESULT CALLBACK SolutionProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT result;
+    if (AnswerModalMessage(hwnd, message, lParam, Layout, POINT{MIN_WIDTH, MIN_HEIGHT}, result))
+        return result;
     switch (message) {
-    case WM_SIZE:
-        Layout(LOWORD(lParam), HIWORD(lParam));
-        return 0;
-    case WM_GETMINMAXINFO:
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{MIN_WIDTH, MIN_HEIGHT};
-        return 0;
-    case WM_PAINT:
-        PaintModalBody(hwnd);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;  // the paint covers it all
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL)
             bSolutionClosing = true;
