@@ -37,15 +37,9 @@ bool AnswerModalMessage(HWND window, UINT message, LPARAM lParam, void (*layout)
     case WM_GETMINMAXINFO:
         reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = smallest;
         return true;
-    case WM_PAINT: {
-        RECT client;
-        GetClientRect(window, &client);
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(window, &ps);
-        PaintBoxBody(hdc, client, BoxFooterHeight());
-        EndPaint(window, &ps);
+    case WM_PAINT:
+        PaintBoxWindow(window);
         return true;
-    }
     case WM_ERASEBKGND:
         result = 1;  // the paint covers it all
         return true;

@@ -19,13 +19,7 @@ const int ID_SOLUTION = 107, ID_LABEL = 110, ID_FIELD = 120;
 
 HWND WaitBits(const Program& p)
 {
-    HWND window = nullptr;
-    WaitFor([&] {
-        const std::vector<HWND> found = TopWindows(p.pid, CLASS_NAME);
-        window = found.empty() ? nullptr : found.front();
-        return window != nullptr;
-    });
-    return window;
+    return WaitTopWindow(p.pid, CLASS_NAME);
 }
 
 void PressF4(const Program& p)

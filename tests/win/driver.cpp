@@ -512,6 +512,17 @@ std::string ColourText(COLORREF c)
     return text;
 }
 
+HWND WaitTopWindow(DWORD pid, const char* cls)
+{
+    HWND window = nullptr;
+    WaitFor([&] {
+        const std::vector<HWND> found = TopWindows(pid, cls);
+        window = found.empty() ? nullptr : found.front();
+        return window != nullptr;
+    });
+    return window;
+}
+
 int WindowCount(DWORD pid)
 {
     int n = 0;

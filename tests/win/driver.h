@@ -30,6 +30,8 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 // Visible top-level windows of pid, of class cls or any; all children.
 std::vector<HWND> TopWindows(DWORD pid, const char* cls);
 std::vector<HWND> Children(HWND parent);
+// The first visible top-level window of pid of class cls, once it shows; null on timeout.
+HWND WaitTopWindow(DWORD pid, const char* cls);
 int ListCount(HWND list);
 std::string ListItem(HWND list, int index);
 

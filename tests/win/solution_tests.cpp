@@ -22,13 +22,7 @@ const WPARAM SOLUTION_ITEM = 0x0010;
 // The solution window of the program, once it shows; null on timeout.
 HWND WaitSolution(const Program& p)
 {
-    HWND window = nullptr;
-    WaitFor([&] {
-        const std::vector<HWND> found = TopWindows(p.pid, CLASS_NAME);
-        window = found.empty() ? nullptr : found.front();
-        return window != nullptr;
-    });
-    return window;
+    return WaitTopWindow(p.pid, CLASS_NAME);
 }
 
 HWND TextField(HWND window)
