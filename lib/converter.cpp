@@ -212,3 +212,29 @@ std::string ConvertText(const std::string& text, int base, int newBase)
     }
     return Converter(text, base).Convert(newBase);
 }
+
+std::vector<uint32_t> DigitsToBinary(const std::string& text, int base)
+{
+    std::vector<int> digits(text.size());
+    for (size_t i = 0; i < text.size(); ++i)
+        digits[i] = DigitValue(text[i], base);
+    size_t first = 0;
+    while (first < digits.size() && digits[first] <= 0)
+        ++first;
+    if (first == digits.size() || base < NSmin || base > NSmax)
+        return Words();
+    Words number = ReadBinary(digits, first, base);
+    while (!number.empty() && number.back() == 0)
+        number.pop_back();
+    return number;
+}
+
+std::string BinaryToDigits(const std::vector<uint32_t>& number, int base)
+{
+    size_t top = number.size();
+    while (top > 0 && number[top - 1] == 0)
+        --top;
+    if (top == 0 || base < NSmin || base > NSmax)
+        return "0";
+    return WriteBase(number, base);
+}

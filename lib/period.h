@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <string>
 
+// The longest exact fraction written out, in digits after the point: a
+// longer one is only described.
+constexpr uint64_t LONGEST_EXACT = 10000;
+
 constexpr int PRIME_COUNT = 6;
 extern const uint32_t SMALL_PRIMES[PRIME_COUNT];  // 2, 3, 5, 7, 11, 13
 
