@@ -15,8 +15,6 @@ namespace {
 
 const char NO_FIRST[] = "Операция невозможна:\n\nПервое число не задано";
 const char NO_SECOND[] = "Операция невозможна:\n\nВторое число не задано";
-const char FIRST_NAME[] = "Первое число";
-const char SECOND_NAME[] = "Второе число";
 
 bool IsBase(int system)
 {
@@ -128,6 +126,11 @@ bool WriteRoman(ArithmeticOutcome& outcome)
 
 }  // namespace
 
+const char* OperandName(int which)
+{
+    return which == 1 ? "Первое число" : "Второе число";
+}
+
 const char* OperationSign(Operation operation)
 {
     switch (operation) {
@@ -155,8 +158,8 @@ ArithmeticOutcome Calculate(const ArithmeticRequest& request)
     const bool secondOk = ReadNumberText(request.second, request.secondSystem, outcome.secondRead, secondFault);
     const bool precisionOk = CheckValidT(request.precision.data(), LengthOf(request.precision));
     if (!firstOk || !secondOk || !precisionOk) {
-        std::string fault = !firstOk ? OperandFault(FIRST_NAME, request.first, request.firstSystem, firstFault)
-                            : !secondOk ? OperandFault(SECOND_NAME, request.second, request.secondSystem, secondFault)
+        std::string fault = !firstOk ? OperandFault(OperandName(1), request.first, request.firstSystem, firstFault)
+                            : !secondOk ? OperandFault(OperandName(2), request.second, request.secondSystem, secondFault)
                                         : std::string();
         if (!precisionOk)
             fault = fault.empty() ? ERR_WRONGT : ERR_WRONGT + ",\n\n" + fault;

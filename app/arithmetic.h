@@ -66,6 +66,9 @@ std::string DecimalText(const ArithmeticOutcome& outcome);
 // outcome's target system, signed; a Roman numeral, "" for zero, for ROMAN.
 std::string WholeText(const ArithmeticOutcome& outcome, const Rational& whole);
 
+// "Первое число" for the operand 1, "Второе число" for 2: how messages name them.
+const char* OperandName(int which);
+
 // The operation's sign as a textbook writes it: "+", "−", "·" or ":"
 // (Windows-1251).
 const char* OperationSign(Operation operation);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "args.h"
+#include "arith.h"
 #include "report.h"
 #include "request.h"
 #include "streams.h"
@@ -30,7 +31,7 @@ bool Handle(const std::string& typed, const CliOptions& options, StandardStreams
         err = options.json ? std::string() : PlainEverySystemError(reports);
         converted = AllConverted(reports);
     } else {
-        const RequestReport report = RunRequest(typed, options);
+        const RequestReport report = options.arithmetic ? RunArithmetic(typed, options) : RunRequest(typed, options);
         out = options.json ? JsonReport(report) : PlainResult(report);
         err = options.json ? std::string() : PlainError(report);
         converted = report.converted;

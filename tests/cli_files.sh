@@ -53,6 +53,10 @@ completion)
     [ "$(complete_words kalvorix-cli --ver)" = "--version" ] || fault "--ver does not complete"
     [ "$(complete_words kalvorix-cli -- --j)" = "" ] || fault "after -- an option is offered"
     [ "$(complete_words kalvorix-cli -p '')" = "" ] || fault "a precision is offered something"
+    [ "$(complete_words kalvorix-cli --ar)" = "--arith" ] || fault "--ar offers '$(complete_words kalvorix-cli --ar)'"
+    [ "$(complete_words kalvorix-cli --arith -f r)" = "" ] || fault "--arith -f offers roman, which is no base"
+    [ "$(complete_words kalvorix-cli --arith -t r)" = "roman" ] || fault "--arith -t does not offer roman"
+    [ "$(complete_words kalvorix-cli --arith -t a)" = "" ] || fault "--arith -t offers all"
     ;;
 *)
     echo "usage: cli_files.sh install|manual|completion ..."
