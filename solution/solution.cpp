@@ -47,23 +47,6 @@ Number NumberOf(const std::string& text)
     return number;
 }
 
-// The text of the solution, its sections apart by an empty line.
-class Writer {
-public:
-    void Section(const std::vector<std::string>& lines)
-    {
-        if (lines.empty())
-            return;
-        if (!text_.empty())
-            text_ += "\n";
-        text_ += Joined(lines);
-    }
-    const std::string& Text() const { return text_; }
-
-private:
-    std::string text_;
-};
-
 // One conversion between positional bases: the number, the systems and the
 // precision, and what the command gave.
 struct Positional {
@@ -119,7 +102,7 @@ std::vector<std::string> FractionToTarget(const Fraction& fraction, const Positi
     return lines;
 }
 
-void PositionalSteps(Writer& out, const Positional& c, Solution& solution)
+void PositionalSteps(SolutionText& out, const Positional& c, Solution& solution)
 {
     const Fraction fraction = FractionOf(c.number.fraction, c.source);
     const Exactness facts = ExactnessOf(c.number.fraction, c.source, c.target, fraction, c.precision);
@@ -154,14 +137,14 @@ void PositionalSteps(Writer& out, const Positional& c, Solution& solution)
 }
 
 // A number read from a Roman numeral, then written in the target.
-void FromRoman(Writer& out, const SolvedCommand& command)
+void FromRoman(SolutionText& out, const SolvedCommand& command)
 {
     out.Section(RomanReading(command.number));
     if (command.target != ROMAN && command.target != 10)
         out.Section(DivisionLines("Число", command.decimal, command.target, command.result));
 }
 
-void Finish(Writer& out, Solution& solution, const std::string& from, const SolvedCommand& command)
+void Finish(SolutionText& out, Solution& solution, const std::string& from, const SolvedCommand& command)
 {
     solution.exact = true;
     solution.exactWritten = true;
@@ -172,7 +155,7 @@ void Finish(Writer& out, Solution& solution, const std::string& from, const Solv
 Solution SolveConversion(const SolvedCommand& command)
 {
     Solution solution;
-    Writer out;
+    SolutionText out;
     out.Section({Header("Перевод числа " + Shortened(command.number), command.source, command.target,
                         command.precision)});
     if (command.source == ROMAN) {
@@ -200,7 +183,7 @@ Solution SolveRecall(const SolvedCommand& command)
 {
     Solution solution;
     const Number number = NumberOf(command.number);
-    Writer out;
+    SolutionText out;
     out.Section({Header("MR, вызов регистра памяти: число " + Shortened(number.Text()) + " записывается", 10,
                         command.target, command.precision)});
     if (command.target == ROMAN) {

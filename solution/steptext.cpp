@@ -139,3 +139,12 @@ std::string Joined(const std::vector<std::string>& lines)
         text += line + "\n";
     return text;
 }
+
+void SolutionText::Section(const std::vector<std::string>& lines)
+{
+    if (lines.empty())
+        return;
+    if (!text_.empty())
+        text_ += "\n";
+    text_ += Joined(lines);
+}

@@ -67,4 +67,14 @@ std::string WithoutTrailingZeros(const std::string& digits);
 // Lines joined, each ended by "\n".
 std::string Joined(const std::vector<std::string>& lines);
 
+// The text of a solution: sections, each of lines, apart by an empty line.
+class SolutionText {
+public:
+    void Section(const std::vector<std::string>& lines);
+    const std::string& Text() const { return text_; }
+
+private:
+    std::string text_;
+};
+
 #endif
