@@ -36,6 +36,10 @@ bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, s
 // The help text, Russian, in Windows-1251, ending with a line break.
 const char* UsageText();
 
+// What a usage error prints: a line with its reason (as ParseArguments gave
+// it) and a line pointing to --help.
+std::string UsageErrorText(const std::string& reason);
+
 // "kalvorix-cli" and the program's version, ending with a line break.
 std::string VersionText();
 

@@ -2,7 +2,6 @@
 // come from the arguments or, one per line, from standard input; every request
 // runs in this one process, so the state carries over as in the window. No
 // settings file is read or written.
-#include <iostream>
 #include <new>
 #include <string>
 #include <vector>
@@ -11,79 +10,72 @@
 #include "arith.h"
 #include "report.h"
 #include "request.h"
+#include "session.h"
 #include "streams.h"
 #include "utf8.h"
 
 namespace {
 
-const int EXIT_REFUSED = 1;
-const int EXIT_USAGE = 2;
-
-// Shows one request's outcome, in every system with -t all; false when any
-// was refused.
-bool Handle(const std::string& typed, const CliOptions& options, StandardStreams& streams)
+// One request's outcome, in every system with -t all; it succeeded when no
+// system refused it.
+Reply Converted(const std::string& typed, const CliOptions& options)
 {
-    std::string out, err;
-    bool converted;
+    Reply reply;
     if (options.everySystem) {
         const std::vector<RequestReport> reports = RunEverySystem(typed, options);
-        out = options.json ? JsonEverySystem(reports) : PlainEverySystem(reports);
-        err = options.json ? std::string() : PlainEverySystemError(reports);
-        converted = AllConverted(reports);
+        reply.out = options.json ? JsonEverySystem(reports) : PlainEverySystem(reports);
+        reply.err = options.json ? std::string() : PlainEverySystemError(reports);
+        reply.succeeded = AllConverted(reports);
     } else {
         const RequestReport report = options.arithmetic ? RunArithmetic(typed, options) : RunRequest(typed, options);
-        out = options.json ? JsonReport(report) : PlainResult(report);
-        err = options.json ? std::string() : PlainError(report);
-        converted = report.converted;
+        reply.out = options.json ? JsonReport(report) : PlainResult(report);
+        reply.err = options.json ? std::string() : PlainError(report);
+        reply.succeeded = report.converted;
     }
-    streams.OutLine(out);
-    streams.Err(err);
-    return converted;
+    return reply;
 }
 
 int Run(const std::vector<std::string>& args, StandardStreams& streams)
 {
     CliOptions options;
     std::string error;
-    if (!ParseArguments(args, options, error)) {
-        streams.Err(Cp1251ToUtf8("kalvorix-cli: " + error + "\n\n" + UsageText()));
-        return EXIT_USAGE;
+    if (!ParseArguments(args, options, error))
+        return Concluded(streams, EXIT_USAGE, streams.Err(Cp1251ToUtf8(UsageErrorText(error))));
+    if (options.help)
+        return Concluded(streams, EXIT_DONE, streams.Out(Cp1251ToUtf8(UsageText())));
+    if (options.version)
+        return Concluded(streams, EXIT_DONE, streams.Out(VersionText()));
+    return AnswerRequests(
+        options.numbers, [&options](const std::string& typed) { return Converted(typed, options); }, streams);
+}
+
+int RunGuarded(const std::vector<std::string>& args)
+{
+    StandardStreams streams;
+    try {
+        return Run(args, streams);
+    } catch (const std::bad_alloc&) {
+        // A number too large for memory ends the run with a message, not an abort.
+        return Concluded(streams, EXIT_REFUSED, streams.Err(Cp1251ToUtf8("kalvorix-cli: не хватает памяти\n")));
     }
-    if (options.help) {
-        streams.Out(Cp1251ToUtf8(UsageText()));
-        return 0;
-    }
-    if (options.version) {
-        streams.Out(VersionText());
-        return 0;
-    }
-    bool allConverted = true;
-    if (!options.numbers.empty()) {
-        for (const std::string& number : options.numbers)
-            allConverted = Handle(number, options, streams) && allConverted;
-    } else {
-        std::string line;
-        while (std::getline(std::cin, line)) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            allConverted = Handle(line, options, streams) && allConverted;
-        }
-    }
-    return allConverted ? 0 : EXIT_REFUSED;
 }
 
 }  // namespace
 
+#ifdef _WIN32
+// kalvorix-cli.exe is linked with -municode: the arguments come in UTF-16, so
+// that what the ANSI code page lacks (a no-break space, Cyrillic) arrives as
+// typed, and go on in UTF-8 like every other text of the program.
+extern "C" int wmain(int argc, wchar_t** argv)
+{
+    std::vector<std::string> args;
+    for (int k = 1; k < argc; ++k)
+        args.push_back(Utf16ToUtf8(reinterpret_cast<const char16_t*>(argv[k])));
+    return RunGuarded(args);
+}
+#else
 int main(int argc, char** argv)
 {
-    std::ios::sync_with_stdio(false);
-    std::cin.tie(nullptr);  // nothing is written through std::cout
-    StandardStreams streams;
-    try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc), streams);
-    } catch (const std::bad_alloc&) {
-        // A number too large for memory ends the run with a message, not an abort.
-        streams.Err(Cp1251ToUtf8("kalvorix-cli: не хватает памяти\n"));
-        return EXIT_REFUSED;
-    }
+    return RunGuarded(std::vector<std::string>(argv + 1, argv + argc));
 }
+#endif

@@ -22,11 +22,36 @@ std::string ToCapitals(std::string text)
     return text;
 }
 
+// Beside the space, which the input field removes, what numbers copied from
+// a table, a spreadsheet or a web page carry around and between their digit
+// groups: the tab, the no-break space (the Russian group separator) and the
+// narrow no-break space.
+bool IsBlank(long cp)
+{
+    return cp == '\t' || cp == 0xA0 || cp == 0x202F;
+}
+
+// typed with each blank as a space.
+std::string BlanksAsSpaces(const std::string& typed)
+{
+    std::string out;
+    out.reserve(typed.size());
+    std::size_t length;
+    for (std::size_t pos = 0; pos < typed.size(); pos += length) {
+        const long cp = DecodeUtf8(typed, pos, length);
+        if (IsBlank(cp))
+            out += ' ';
+        else
+            out.append(typed, pos, length);
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string CleanNumber(const std::string& typed)
 {
-    return ToCapitals(RemoveSpaces(Utf8ToAscii(typed, FOREIGN)));
+    return ToCapitals(RemoveSpaces(Utf8ToAscii(BlanksAsSpaces(typed), FOREIGN)));
 }
 
 namespace {

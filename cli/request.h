@@ -28,7 +28,9 @@ struct RequestReport {
 
 // The text the window's input field would hand to the command for what was
 // typed: spaces gone, small ASCII letters made capitals (the field shows
-// capitals only), and every character beyond ASCII a byte that no system accepts.
+// capitals only), and every character beyond ASCII a byte that no system
+// accepts. Tabs and no-break spaces (U+00A0, U+202F) go like spaces, which
+// the field, typed into by hand, does not need.
 std::string CleanNumber(const std::string& typed);
 
 // Converts typed by the options; iFT and strM_BUF carry over to the next

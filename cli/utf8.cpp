@@ -148,3 +148,20 @@ std::u16string Utf8ToUtf16(const std::string& text)
     });
     return out;
 }
+
+std::string Utf16ToUtf8(const std::u16string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::u16string::size_type k = 0; k < text.size(); ++k) {
+        long cp = text[k];
+        const bool high = cp >= 0xD800 && cp <= 0xDBFF;
+        const bool pairs = high && k + 1 < text.size() && text[k + 1] >= 0xDC00 && text[k + 1] <= 0xDFFF;
+        if (pairs)
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[++k] - 0xDC00);
+        else if (cp >= 0xD800 && cp <= 0xDFFF)
+            cp = REPLACEMENT;
+        AppendUtf8(cp, out);
+    }
+    return out;
+}

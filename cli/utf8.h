@@ -29,4 +29,8 @@ std::string Cp1251ToUtf8(const std::string& text);
 // sequence as U+FFFD.
 std::u16string Utf8ToUtf16(const std::string& text);
 
+// UTF-16 text in UTF-8: a surrogate pair as the code point it stands for, a
+// surrogate without its partner as U+FFFD.
+std::string Utf16ToUtf8(const std::u16string& text);
+
 #endif

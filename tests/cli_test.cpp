@@ -2,6 +2,7 @@
 // program run as a user runs it. Expected messages are u8 literals, which stay
 // UTF-8 whatever the execution character set.
 #include "args.h"
+#include "cli_child.h"
 #include "charset.h"
 #include "convert.h"
 #include "json.h"
@@ -26,9 +27,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace fs = std::filesystem;
-
 namespace {
+
+using namespace clitest;
 
 // ---- text conversions ----------------------------------------------------
 
@@ -80,24 +81,46 @@ TEST(Cp1251ToUtf8, NotationMarksAsUnicodeSubscriptsAndSuperscripts)
     EXPECT_EQ(marks, 21);
 }
 
-// glibc's UTF-16 as the reference for well-formed text; what a Windows
-// console is given.
-std::u16string IconvUtf16(const std::string& text)
+const std::string FFFD = u8"\uFFFD";
+
+// glibc's conversion of bytes from one character set to another, the
+// reference for well-formed text.
+std::string Iconv(const char* to, const char* from, std::string in)
 {
-    iconv_t cd = iconv_open("UTF-16LE", "UTF-8");
+    iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1))
-        return u"no iconv";
-    std::string in = text;
-    std::string out(text.size() * 4 + 4, '\0');
+        return "no iconv";
+    std::string out(in.size() * 4 + 4, '\0');
     char* inPtr = in.data();
     char* outPtr = out.data();
     size_t inLeft = in.size(), outLeft = out.size();
     iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
     iconv_close(cd);
+    return std::string(out.data(), outPtr);
+}
+
+// What a Windows console is given.
+std::u16string IconvUtf16(const std::string& text)
+{
+    const std::string bytes = Iconv("UTF-16LE", "UTF-8", text);
     std::u16string units;
-    for (const char* at = out.data(); at + 1 < outPtr; at += 2)
-        units += static_cast<char16_t>(static_cast<unsigned char>(at[0]) | static_cast<unsigned char>(at[1]) << 8);
+    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+        const unsigned char low = static_cast<unsigned char>(bytes[at]);
+        const unsigned char high = static_cast<unsigned char>(bytes[at + 1]);
+        units += static_cast<char16_t>(low | high << 8);
+    }
     return units;
+}
+
+// What UTF-16 input becomes.
+std::string IconvFromUtf16(const std::u16string& text)
+{
+    std::string bytes;
+    for (char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return Iconv("UTF-8", "UTF-16LE", bytes);
 }
 
 TEST(Utf8ToUtf16, AsTheConsoleTakesIt)
@@ -109,6 +132,36 @@ TEST(Utf8ToUtf16, AsTheConsoleTakesIt)
     }
     EXPECT_EQ(Utf8ToUtf16("a\xFF" "b\xD0"), u"a\uFFFDb\uFFFD");  // a stray byte, a cut-off sequence
     EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD");  // an encoded surrogate
+}
+
+TEST(Utf16ToUtf8, AsTheSystemConvertsAndBack)
+{
+    for (const std::u16string& text : {std::u16string(u"255\r\n"), std::u16string(u"Ответ: 0.1 (10) — № ё"),
+                                       std::u16string(u"1\u00A0000\u202F000"), std::u16string(u"𝟙𝟚 😀 \uFFFF"),
+                                       std::u16string()}) {
+        const std::string utf8 = Utf16ToUtf8(text);
+        SCOPED_TRACE(utf8);
+        EXPECT_EQ(utf8, IconvFromUtf16(text));
+        EXPECT_EQ(Utf8ToUtf16(utf8), text);
+    }
+}
+
+TEST(Utf16ToUtf8, ASurrogateWithoutItsPartner)
+{
+    const struct {
+        std::u16string units;
+        std::string utf8;
+    } rows[] = {
+        {{u'1', 0xD800}, "1" + FFFD},
+        {{0xD83D, u'1'}, FFFD + "1"},
+        {{0xDE00, 0xD83D}, FFFD + FFFD},
+        {{0xD83D, 0xD83D, 0xDE00}, FFFD + u8"😀"},
+        {{0xDC00}, FFFD},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.utf8);
+        EXPECT_EQ(Utf16ToUtf8(row.units), row.utf8);
+    }
 }
 
 // What each stream is written as: a Windows console in UTF-16 with CR LF,
@@ -143,7 +196,6 @@ struct Utf8Row {
     std::string ascii;  // Utf8ToAscii with '#'
 };
 
-const std::string FFFD = u8"\uFFFD";
 
 TEST(Utf8, WellAndIllFormedSequences)
 {
@@ -270,8 +322,15 @@ TEST(CliRequest, NumbersAreCleanedAsTheInputFieldDoes)
         std::string clean;
     } rows[] = {
         {"1 0  1", "101"}, {"ff", "FF"}, {"mcmxcix", "MCMXCIX"}, {" -1,5 ", "-1,5"},
-        {"a b\tc", "AB\tC"}, {u8"１２", "??"}, {u8"А", "?"}, {"\xFF" "1", "?1"},
-        {u8"1\u00A02", "1?2"}, {u8"−5", "?5"}, {"", ""},
+        {u8"１２", "??"}, {u8"А", "?"}, {"\xFF" "1", "?1"}, {u8"−5", "?5"}, {"", ""},
+        // Tabs and no-break spaces go as spaces do, inside and around.
+        {"a b\tc", "ABC"}, {"\t1\t000\t", "1000"}, {u8"1\u00A0000,5", "1000,5"},
+        {u8"\u202F-1\u202F234\u00A0567\u202F", "-1234567"}, {u8"\u00A0\u202F\t", ""},
+        // Other spaces of Unicode stay foreign, as in the field: the thin
+        // space, the figure space, the ideographic space.
+        {u8"1\u2009000", "1?000"}, {u8"1\u2007000", "1?000"}, {u8"1\u3000", "1?"},
+        // A cut-off no-break space is no space.
+        {"1\xC2" "2", "1?2"}, {"1\xE2\x80", "1??"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);
@@ -281,77 +340,12 @@ TEST(CliRequest, NumbersAreCleanedAsTheInputFieldDoes)
 
 // ---- the program -----------------------------------------------------------
 
-struct Result {
-    std::string out;
-    std::string err;
-    int status;  // exit status, or -1 when ended by a signal
-};
-
-std::string ReadAll(const fs::path& path)
+// Standard error into the file of standard output.
+Wiring SharedFile()
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// A fresh temporary directory, removed with the object.
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "kalvorix-cli-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-// Where the program's standard error goes: a file of its own, or the file of
-// standard output (err of the Result is then empty).
-enum class Streams { APART, SHARED };
-
-// Runs the built program in dir (a fresh one when empty) with the arguments
-// and input; files stand between, so a large input or output cannot block.
-Result RunCli(const std::vector<std::string>& args, const std::string& input, const fs::path& dir = {},
-              Streams streams = Streams::APART)
-{
-    TempDir io;
-    const fs::path in = io.path() / "in", out = io.path() / "out", err = io.path() / "err";
-    std::ofstream(in, std::ios::binary) << input;
-    const fs::path cwd = dir.empty() ? io.path() : dir;
-
-    std::vector<char*> argv;
-    std::string program = KALVORIX_CLI;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = args;
-    for (std::string& arg : copies)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int output = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int fds[3] = {open(in.c_str(), O_RDONLY), output,
-                            streams == Streams::SHARED ? output : open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)};
-        for (int k = 0; k < 3; ++k)
-            if (fds[k] < 0 || dup2(fds[k], k) < 0)
-                _exit(126);
-        if (chdir(cwd.c_str()) != 0)
-            _exit(126);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid)
-        return {"", "could not run", -1};
-    return {ReadAll(out), ReadAll(err), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+    Wiring wiring;
+    wiring.err = Target::SAME_AS_OUTPUT;
+    return wiring;
 }
 
 struct CliRow {
@@ -409,6 +403,19 @@ TEST(CliProgram, RefusedRequestsPrintTheProgramsMessage)
         {"Cyrillic look-alike of A", {"-f", "16", u8"А"}, "", "\n", RANGE_16 + "\n", 1},
         {"full-width digits", {u8"１２"}, "", "\n", RANGE_10 + "\n", 1},
         {"invalid UTF-8", {"1\xFF"}, "", "\n", RANGE_10 + "\n", 1},
+    });
+}
+
+// Numbers copied from a table, a spreadsheet or a web page.
+TEST(CliProgram, TabsAndNoBreakSpacesGoLikeSpaces)
+{
+    ExpectRuns({
+        {"a tab between groups", {"-t", "10", "1\t000"}, "", "1000\n", "", 0},
+        {"a tab after", {"-t", "16", "255\t"}, "", "FF\n", "", 0},
+        {"U+00A0", {"-t", "10", u8"1\u00A0000\u00A0000,5"}, "", "1000000.5\n", "", 0},
+        {"U+202F", {"-f", "2", "-t", "10", u8"\u202F1111\u202F1111"}, "", "255\n", "", 0},
+        {"tabs in standard input", {"-t", "10"}, "1\t000\n\t1\t\n", "1000\n1\n", "", 0},
+        {"a thin space is refused", {"-t", "10", u8"1\u2009000"}, "", "\n", RANGE_10 + "\n", 1},
     });
 }
 
@@ -470,7 +477,7 @@ TEST(CliProgram, UsageErrorsAndHelp)
         const Result result = RunCli(row.args, "1\n");
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out, "") << "nothing is converted";
-        EXPECT_EQ(result.err, "kalvorix-cli: " + row.reason + "\n\n" + help.out);
+        EXPECT_EQ(result.err, "kalvorix-cli: " + row.reason + u8"\nПодробнее: kalvorix-cli --help\n");
     }
 }
 
@@ -493,7 +500,7 @@ TEST(CliProgram, ReadsStandardInputLineByLine)
 // own empty line, as on a terminal.
 TEST(CliProgram, OutcomesAndReasonsKeepTheirOrderInOneFile)
 {
-    const Result result = RunCli({"-t", "16"}, "255\n1.2.3\nZ\n10\n", {}, Streams::SHARED);
+    const Result result = RunCli({"-t", "16"}, "255\n1.2.3\nZ\n10\n", {}, SharedFile());
     EXPECT_EQ(result.out, "FF\n\n" + std::string(u8"Введено неверное значение:\n\nНесколько разделителей частей числа\n")
                               + "\n" + RANGE_10 + "\nA\n");
     EXPECT_EQ(result.status, 1);
@@ -504,7 +511,7 @@ TEST(CliProgram, OutcomesAndReasonsKeepTheirOrderInOneFile)
         input += "255\n";
         expected += "FF\n";
     }
-    const Result many = RunCli({"-t", "16"}, input + "Z\n255\n", {}, Streams::SHARED);
+    const Result many = RunCli({"-t", "16"}, input + "Z\n255\n", {}, SharedFile());
     EXPECT_EQ(many.out, expected + "\n" + RANGE_10 + "\nFF\n");
 }
 

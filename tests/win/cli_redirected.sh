@@ -24,6 +24,9 @@ runs=(
     "--version"
     "--bogus"
     "-t 16 <255\r\n10\n1x\n"
+    "-t 16 <\xef\xbb\xbf255\r\n\r\n\x1a"
+    "-t 16 <\xff\xfe2\x005\x005\x00\r\x00\n\x00\x1a\x04\r\x00\n\x00"
+    "-t 10 <1\t000\n\xc2\xa01\xe2\x80\xaf000\n"
 )
 for run in "${runs[@]}"; do
     args=${run%%<*}
