@@ -29,11 +29,12 @@ enum VirtualKey {
     KEY_SUBTRACT = 0x6D,
     KEY_DIVIDE = 0x6F,
     KEY_F2 = 0x71,
+    KEY_F3 = 0x72,
 };
 
 // What a key of the message loop does.
 struct KeyAction {
-    enum Kind { NONE, EXIT, HELP, SOLUTION, COMMAND };
+    enum Kind { NONE, EXIT, HELP, SOLUTION, ARITHMETIC, COMMAND };
     Kind kind = NONE;
     int command = 0;  // for COMMAND
 };

@@ -78,17 +78,6 @@ bool RegisterOnce(HINSTANCE instance)
     return registered;
 }
 
-HFONT MakeFixedFont()
-{
-    LOGFONTA font = {};
-    font.lfHeight = -13;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = RUSSIAN_CHARSET;
-    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    lstrcpyA(font.lfFaceName, "Courier New");
-    return CreateFontIndirectA(&font);
-}
-
 // The window centred on owner, its field and its button; false when any is missing.
 bool Create(HWND owner, const std::string& text)
 {
@@ -113,7 +102,7 @@ bool Create(HWND owner, const std::string& text)
                                      hSolution, reinterpret_cast<HMENU>(IDCANCEL), instance, nullptr);
     if (hSolutionText == nullptr || hSolutionClose == nullptr)
         return false;
-    hFontSolution = MakeFixedFont();
+    hFontSolution = MakeSolutionFont();
     SendMessageA(hSolutionText, WM_SETFONT, reinterpret_cast<WPARAM>(hFontSolution), FALSE);
     SkinCloseButton(hSolutionClose);
     SendMessageA(hSolutionText, EM_SETLIMITTEXT, 0, 0);
@@ -170,6 +159,17 @@ void ShowSolutionWindow(HWND owner, const std::string& text)
     if (hFontSolution != nullptr)
         DeleteObject(hFontSolution);
     hFontSolution = nullptr;
+}
+
+HFONT MakeSolutionFont()
+{
+    LOGFONTA font = {};
+    font.lfHeight = -13;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = RUSSIAN_CHARSET;
+    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpyA(font.lfFaceName, "Courier New");
+    return CreateFontIndirectA(&font);
 }
 
 void AddSolutionMenuItem(HWND window)

@@ -11,6 +11,9 @@
 // owner is disabled meanwhile and gets the activation back.
 void ShowSolutionWindow(HWND owner, const std::string& text);
 
+// The fixed-pitch font worked solutions are shown in; the caller deletes it.
+HFONT MakeSolutionFont();
+
 // Appends "Решение...\tF2" after a separator to the window's system menu.
 void AddSolutionMenuItem(HWND window);
 

@@ -12,4 +12,7 @@ void Soak();
 // The "Решение" window: F2, the system menu, Escape, Ctrl+A, a hundred openings.
 void Solution();
 
+// The "Арифметика" window: F3, the system menu, a sum, a division by zero, Escape, a hundred openings.
+void Arithmetic();
+
 #endif
