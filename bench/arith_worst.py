@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """The worst arithmetic requests the window accepts (operands of 32,767
 characters, precision 1000), each timed through a kalvorix-cli process with
-its worked solution (--arith --steps): the best wall time of several runs,
-the start of the process included. The same requests as core_bench's
-Arithmetic/...; for the 32-bit build, give it --cli build/m32/cli/kalvorix-cli.
+its worked solution (--arith --steps): the best wall time and the best
+processor time (user and system) of several runs, the start of the process
+included. On a shared machine the processor time is the steadier figure. The
+same requests as core_bench's Arithmetic/...; for the 32-bit build, give it
+--cli build/m32/cli/kalvorix-cli.
 """
 import argparse
 import random
+import resource
 import subprocess
 import time
 
@@ -49,20 +52,24 @@ def main():
     parser.add_argument("--cli", default="build/release/cli/kalvorix-cli")
     parser.add_argument("--runs", type=int, default=5)
     args = parser.parse_args()
-    print("| Request, precision 1000, with its solution | ms |")
-    print("|---|---|")
+    print("| Request, precision 1000, with its solution | wall (ms) | processor (ms) |")
+    print("|---|---|---|")
     for name, a, base_a, op, b, base_b, target in cases():
         line = f"{a}_{base_a} {op} {b}_{base_b}\n"
-        best = None
+        wall = cpu = None
         for _ in range(args.runs):
+            before = resource.getrusage(resource.RUSAGE_CHILDREN)
             start = time.perf_counter()
             done = subprocess.run([args.cli, "--arith", "--steps", "-p", "1000", "-t", str(target)], input=line,
                                   capture_output=True, text=True)
             elapsed = (time.perf_counter() - start) * 1000
+            after = resource.getrusage(resource.RUSAGE_CHILDREN)
+            used = (after.ru_utime - before.ru_utime + after.ru_stime - before.ru_stime) * 1000
             if done.returncode != 0:
                 raise SystemExit(f"{name}: {done.stderr}")
-            best = elapsed if best is None else min(best, elapsed)
-        print(f"| {name} | {best:.1f} |")
+            wall = elapsed if wall is None else min(wall, elapsed)
+            cpu = used if cpu is None else min(cpu, used)
+        print(f"| {name} | {wall:.1f} | {cpu:.1f} |")
 
 
 if __name__ == "__main__":

@@ -257,6 +257,7 @@ BaseExpansion Cut(const Rational& x, int base, int precision, Natural& rest)
     Natural whole;
     naturals::DivMod(x.numerator, x.denominator, whole, rest);
     e.whole = BinaryToDigits(whole, base);
+    e.remainder = rest;
     if (rest.empty())
         return e;
     const size_t count = precision > 0 ? static_cast<size_t>(precision) : 0;

@@ -60,6 +60,8 @@ struct BaseExpansion {
     uint64_t prePeriod = 0;     // when written: digits before the period (all the
                                 // digits of an expansion that ends)
     uint64_t period = 0;        // when written and periodic: the period's length
+    naturals::Natural remainder;  // the numerator modulo the denominator, where the
+                                  // fraction's digits come from
 };
 
 // |x| in base (2 to 16), its fraction cut to precision (0 or more) digits:

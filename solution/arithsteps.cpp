@@ -23,6 +23,11 @@ using naturals::Natural;
 const char NO_RESULT[] = "Решения нет: действие не выполнено.";
 const char EXACT_RESULT[] = "Результат точный.";
 
+// Fractions whose denominators have at most this many bits are brought to
+// their common denominator in a step of its own; longer ones are not, whose
+// numbers would only be shortened again.
+constexpr size_t SHORT_FRACTION_BITS = 128;
+
 std::string AnswerSentence(const std::string& statement)
 {
     return "Ответ: " + statement + ".";
@@ -224,14 +229,23 @@ std::vector<std::string> FractionWork(const Plan& plan, const Operand& a, const 
 {
     EndsReader& decimal = readers.decimal;
     const int base = readers.work.Base();
-    std::vector<std::string> lines;
+    // The operands as common fractions, each read once.
+    const std::string fractionA = FractionText(a.magnitude, decimal), fractionB = FractionText(b.magnitude, decimal);
+    std::vector<std::string> lines = {
+        "В " + SystemName(base, Case::PREPOSITIONAL) + " эта дробь бесконечная, поэтому считаем",
+        "с обыкновенными дробями, а результат переводим в " + SystemName(base, Case::ACCUSATIVE) + " в конце:",
+        "  " + Named(a.text, a.system) + " = " + fractionA, "  " + Named(b.text, b.system) + " = " + fractionB,
+        std::string()};
     const Rational& x = plan.swapped ? b.magnitude : a.magnitude;
     const Rational& y = plan.swapped ? a.magnitude : b.magnitude;
     Rational value = o.value;
     value.negative = false;
-    std::string work = "  " + FractionText(x, decimal) + " " + OperationSign(plan.operation) + " "
-        + FractionText(y, decimal) + " = ";
-    if (plan.operation == Operation::ADD || plan.operation == Operation::SUBTRACT) {
+    std::string work = "  " + (plan.swapped ? fractionB : fractionA) + " " + OperationSign(plan.operation) + " "
+        + (plan.swapped ? fractionA : fractionB) + " = ";
+    // The step to the common denominator is shown for short numbers only.
+    const bool shortFractions = naturals::BitLength(x.denominator) <= SHORT_FRACTION_BITS
+        && naturals::BitLength(y.denominator) <= SHORT_FRACTION_BITS;
+    if (shortFractions && (plan.operation == Operation::ADD || plan.operation == Operation::SUBTRACT)) {
         // To the least common denominator: for numbers written in bases it is
         // made of small primes alone.
         PrimePowers common, upX, upY;
@@ -245,7 +259,7 @@ std::vector<std::string> FractionWork(const Plan& plan, const Operand& a, const 
             work += FractionText(naturals::Multiply(x.numerator, ValueOf(upX)), den, decimal) + " "
                 + OperationSign(plan.operation) + " "
                 + FractionText(naturals::Multiply(y.numerator, ValueOf(upY)), den, decimal) + " = ";
-    } else if (plan.operation == Operation::DIVIDE) {
+    } else if (shortFractions && plan.operation == Operation::DIVIDE) {
         work += FractionText(x, decimal) + " · " + FractionText(y.denominator, y.numerator, decimal) + " = ";
     }
     if (naturals::Compare(value.rest, naturals::FromWord(1)) != 0 && value.rest.size() <= 64)
@@ -266,7 +280,14 @@ std::vector<std::string> FractionWork(const Plan& plan, const Operand& a, const 
     if (base != 10)
         lines.push_back("  " + PositionalText(num, decimal) + " = " + NamedIn(num, readers.work) + ", "
                         + PositionalText(den, decimal) + " = " + NamedIn(den, readers.work));
-    const std::vector<std::string> corner = CornerDivisionLines(num, den, readers.work, o.precision, FactsOf(o));
+    // The command divided this same fraction: its remainder starts the corner's last steps.
+    QuotientFacts facts = FactsOf(o);
+    if (naturals::Compare(value.numerator, o.value.numerator) == 0
+        && naturals::Compare(value.denominator, o.value.denominator) == 0) {
+        facts.remainderKnown = true;
+        facts.remainder = o.expansion.remainder;
+    }
+    const std::vector<std::string> corner = CornerDivisionLines(num, den, readers.work, o.precision, facts);
     lines.insert(lines.end(), corner.begin(), corner.end());
     return lines;
 }
@@ -300,12 +321,6 @@ std::vector<std::string> ConversionLines(const Operand& a, const Operand& b, Rea
     }
     if (!lines.empty())
         lines.insert(lines.begin(), "Записываем числа в " + SystemName(base, Case::PREPOSITIONAL) + ":");
-    if (!finite) {
-        lines.push_back("В " + SystemName(base, Case::PREPOSITIONAL) + " эта дробь бесконечная, поэтому считаем с "
-                        "обыкновенными дробями, а в " + SystemName(base, Case::ACCUSATIVE) + " переводим результат:");
-        for (const Operand* x : {&a, &b})
-            lines.push_back("  " + Named(x->text, x->system) + " = " + FractionText(x->magnitude, readers.decimal));
-    }
     return lines;
 }
 

@@ -39,6 +39,13 @@ public:
     {
     }
 
+    // The dividend's remainder by the divisor, known beforehand.
+    void KnowRemainder(Natural remainder)
+    {
+        remainder_ = std::move(remainder);
+        haveRemainder_ = true;
+    }
+
     uint64_t Whole() const { return whole_; }
     uint64_t Length() const { return length_; }
 
@@ -234,6 +241,9 @@ std::vector<std::string> CornerDivisionLines(const Positional& a, const Position
     const uint64_t digits = reader.Read(dividend).count;
     const uint64_t wholeDigits = digits > fraction ? digits - fraction : 1;
     Stream stream(std::move(dividend), wholeDigits, wholeDigits + fraction, reader);
+    // Only the unmoved dividend's remainder is the caller's.
+    if (facts.remainderKnown && b.fraction == 0)
+        stream.KnowRemainder(facts.remainder);
     const Natural& divisor = b.digits;
     const std::string divisorText = Short(reader, divisor);
 

@@ -21,6 +21,10 @@ struct QuotientFacts {
     bool written = true;
     uint64_t prePeriod = 0;
     uint64_t period = 0;
+    // The dividend modulo the divisor, when the caller already has it: a long
+    // division's last steps start from it.
+    bool remainderKnown = false;
+    naturals::Natural remainder;
 };
 
 // a : b (b not zero) in the reader's base, to precision digits after the

@@ -357,6 +357,14 @@ std::string Digits(unsigned long long value, int base)
     return text;
 }
 
+// A quotient whose expansion the caller does not know: the corner divides to the precision.
+QuotientFacts Unknown()
+{
+    QuotientFacts facts;
+    facts.written = false;
+    return facts;
+}
+
 Positional Of(unsigned long long digits, uint64_t fraction)
 {
     return {naturals::FromWord(digits), fraction};
@@ -442,7 +450,7 @@ TEST(ArithmeticColumns, CornerStepsAgainstLongDivision)
         SCOPED_TRACE(Digits(x, base) + " : " + Digits(y, base) + " in " + std::to_string(base));
         EndsReader reader(base);
         const std::vector<std::string> lines =
-            CornerDivisionLines(Of(x, 0), Of(y, 0), reader, precision, QuotientFacts{false, 0, 0});
+            CornerDivisionLines(Of(x, 0), Of(y, 0), reader, precision, Unknown());
         // Long division: whole digits first, then precision digits after the point.
         std::string expected;
         const std::string dividend = Digits(x, base);
@@ -480,7 +488,7 @@ TEST(ArithmeticColumns, LongCornerShowsItsEnds)
     const std::string a = testdigits::RandomDigits(rng, 3000, base), b = testdigits::RandomDigits(rng, 1200, base);
     EndsReader reader(base);
     const std::vector<std::string> lines = CornerDivisionLines({DigitsToBinary(a, base), 0}, {DigitsToBinary(b, base), 0},
-                                                               reader, 50, QuotientFacts{false, 0, 0});
+                                                               reader, 50, Unknown());
     mpz_t dividend, divisor, rest;
     mpz_init_set_str(dividend, a.c_str(), base);
     mpz_init_set_str(divisor, b.c_str(), base);
