@@ -3,15 +3,28 @@
 #include <algorithm>
 #include <utility>
 
+#include "limbs.h"
+
 namespace naturals {
 
 namespace {
 
-// Every call into the products of words.h goes through here, so that a
-// change of their names touches one line.
+// Every call into the kernel's other files goes through here, so that a
+// change of their names touches these lines alone (and the reciprocal of
+// words::Radix in DivideSmall).
 Natural WordsProduct(const Natural& a, const Natural& b)
 {
     return words::Multiply(a, b, words::Radix::Binary());
+}
+
+void WordsTrim(Natural& x)
+{
+    words::Trim(x);
+}
+
+int WordsCompare(const Natural& a, const Natural& b)
+{
+    return limbs::Compare(a, b);
 }
 
 // Leading zero bits of a non-zero word.
@@ -155,18 +168,13 @@ Natural FromWord(uint64_t v)
 
 void Trim(Natural& x)
 {
-    while (!x.empty() && x.back() == 0)
-        x.pop_back();
+    WordsTrim(x);
 }
 
+// Comparing depends on no radix: the decimal limbs' comparison serves.
 int Compare(const Natural& a, const Natural& b)
 {
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
-    for (size_t i = a.size(); i-- > 0;)
-        if (a[i] != b[i])
-            return a[i] < b[i] ? -1 : 1;
-    return 0;
+    return WordsCompare(a, b);
 }
 
 Natural Add(const Natural& a, const Natural& b)

@@ -33,6 +33,19 @@ std::string Signed(bool negative, const std::string& whole, const std::string& f
 
 const Operation OPERATIONS[] = {Operation::ADD, Operation::SUBTRACT, Operation::MULTIPLY, Operation::DIVIDE};
 
+// a op b by GMP; b not zero for a division.
+Q Exactly(const Q& a, Operation operation, const Q& b)
+{
+    Q value;
+    switch (operation) {
+    case Operation::ADD: mpq_add(value.value, a.value, b.value); break;
+    case Operation::SUBTRACT: mpq_sub(value.value, a.value, b.value); break;
+    case Operation::MULTIPLY: mpq_mul(value.value, a.value, b.value); break;
+    case Operation::DIVIDE: mpq_div(value.value, a.value, b.value); break;
+    }
+    return value;
+}
+
 TEST(ArithmeticOracle, RandomRequests)
 {
     std::mt19937_64 rng(41);
@@ -59,13 +72,7 @@ TEST(ArithmeticOracle, RandomRequests)
             ASSERT_EQ(o.message, ERR_DIVZERO);
             continue;
         }
-        Q value;
-        switch (request.operation) {
-        case Operation::ADD: mpq_add(value.value, a.value, b.value); break;
-        case Operation::SUBTRACT: mpq_sub(value.value, a.value, b.value); break;
-        case Operation::MULTIPLY: mpq_mul(value.value, a.value, b.value); break;
-        case Operation::DIVIDE: mpq_div(value.value, a.value, b.value); break;
-        }
+        const Q value = Exactly(a, request.operation, b);
         const bool negative = mpq_sgn(value.value) < 0;
         const gmporacle::Expansion e = gmporacle::Expand(value, request.target, precision, LONGEST_EXACT);
         const gmporacle::Expansion d = gmporacle::Expand(value, 10, precision, LONGEST_EXACT);
@@ -117,13 +124,7 @@ TEST(ArithmeticOracle, LongOperands)
         const Q b = gmporacle::Read(request.second, request.secondSystem);
         if (mpq_sgn(b.value) == 0)
             continue;
-        Q value;
-        switch (request.operation) {
-        case Operation::ADD: mpq_add(value.value, a.value, b.value); break;
-        case Operation::SUBTRACT: mpq_sub(value.value, a.value, b.value); break;
-        case Operation::MULTIPLY: mpq_mul(value.value, a.value, b.value); break;
-        case Operation::DIVIDE: mpq_div(value.value, a.value, b.value); break;
-        }
+        const Q value = Exactly(a, request.operation, b);
         // Long periods are beyond the oracle's reach here: the cut digits only.
         const gmporacle::Expansion e = gmporacle::Expand(value, request.target, 1000, 0);
         ASSERT_EQ(o.result, Signed(mpq_sgn(value.value) < 0, e.whole, e.fraction));

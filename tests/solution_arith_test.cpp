@@ -42,13 +42,11 @@ Solved Solve(const std::string& expression, int target, const std::string& preci
     return s;
 }
 
-std::vector<std::string> LinesOf(const std::string& text)
+// The line of text that begins with "Ответ: ", "" when there is none.
+std::string AnswerOf(const std::string& text)
 {
-    std::vector<std::string> lines;
-    size_t at = 0;
-    for (size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
-        lines.push_back(text.substr(at, end - at));
-    return lines;
+    const size_t at = text.find("Ответ: ");
+    return at == std::string::npos ? std::string() : text.substr(at, text.find('\n', at) - at);
 }
 
 struct Golden {
@@ -331,11 +329,7 @@ TEST(ArithmeticSolution, AnswersWithTheCommandsResult)
         EXPECT_EQ(s.solution.exact, s.outcome.exact);
         EXPECT_EQ(s.solution.exactWritten, s.outcome.exactWritten);
         EXPECT_EQ(s.solution.exactValue, s.outcome.exactValue);
-        const std::vector<std::string> lines = LinesOf(s.solution.text);
-        std::string answer;
-        for (const std::string& line : lines)
-            if (line.rfind("Ответ: ", 0) == 0)
-                answer = line;
+        const std::string answer = AnswerOf(s.solution.text);
         const std::string stated = target == -1 ? s.outcome.result : Based(s.outcome.result, target);
         if (!s.outcome.result.empty()) {
             EXPECT_NE(answer.find(" = " + stated + "."), std::string::npos) << Cp1251ToUtf8(s.solution.text);

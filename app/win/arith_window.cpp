@@ -1,5 +1,4 @@
-// The "Арифметика" window. Like the "Решение" window it runs a loop of its
-// own while open, so the main window's keys are not active meanwhile; Tab
+// The "Арифметика" window, modal as the "Решение" window is (modal.h): Tab
 // moves between its fields, Enter computes, Escape closes.
 #include "arith_window.h"
 
@@ -10,6 +9,7 @@
 #include "controls.h"
 #include "edittext.h"
 #include "messages.h"
+#include "modal.h"
 #include "skin.h"
 #include "solution_window.h"
 #include "system_lists.h"
@@ -269,25 +269,8 @@ bool HandleKey(const MSG& msg)
 void ShowArithmeticWindow(HWND owner, const std::string& precision)
 {
     bArithClosing = false;
-    if (Create(owner, precision)) {
-        EnableWindow(owner, FALSE);
-        ShowWindow(hArith, SW_SHOW);
-        SetFocus(hArithFirst);
-        MSG msg;
-        while (!bArithClosing) {
-            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-            if (got <= 0) {
-                PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);  // for the main loop
-                break;
-            }
-            if (HandleKey(msg) || IsDialogMessageA(hArith, &msg))
-                continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        EnableWindow(owner, TRUE);
-        SetActiveWindow(owner);  // before the window goes, so the activation does not wander
-    }
+    if (Create(owner, precision))
+        RunModal(owner, hArith, hArithFirst, bArithClosing, HandleKey, true);
     if (hArith != nullptr)
         DestroyWindow(hArith);
     hArith = nullptr;

@@ -3,6 +3,7 @@
 #include "solution_window.h"
 
 #include "lineends.h"
+#include "modal.h"
 #include "skin.h"
 #include "window.h"
 
@@ -134,25 +135,8 @@ bool HandleKey(const MSG& msg)
 void ShowSolutionWindow(HWND owner, const std::string& text)
 {
     bSolutionClosing = false;
-    if (Create(owner, text)) {
-        EnableWindow(owner, FALSE);
-        ShowWindow(hSolution, SW_SHOW);
-        SetFocus(hSolutionText);
-        MSG msg;
-        while (!bSolutionClosing) {
-            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-            if (got <= 0) {
-                PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);  // for the main loop
-                break;
-            }
-            if (HandleKey(msg))
-                continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        EnableWindow(owner, TRUE);
-        SetActiveWindow(owner);  // before the window goes, so the activation does not wander
-    }
+    if (Create(owner, text))
+        RunModal(owner, hSolution, hSolutionText, bSolutionClosing, HandleKey, false);
     if (hSolution != nullptr)
         DestroyWindow(hSolution);
     hSolution = hSolutionText = hSolutionClose = nullptr;

@@ -29,6 +29,8 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 
 // Visible top-level windows of pid, of class cls or any; all children.
 std::vector<HWND> TopWindows(DWORD pid, const char* cls);
+// The first window of pid of class cls, once it shows; null on timeout.
+HWND WaitWindow(DWORD pid, const char* cls);
 std::vector<HWND> Children(HWND parent);
 int ListCount(HWND list);
 std::string ListItem(HWND list, int index);
@@ -121,6 +123,15 @@ int GdiObjectCount(HANDLE process, DWORD pid);
 
 // Windows of pid: the visible top-level ones and all their children.
 int WindowCount(DWORD pid);
+
+// Opens one of the program's windows a hundred and ten times (open, then
+// wait for it, then close, which says whether it went) and checks that
+// every opening closed and that no GDI object or window stays behind:
+// counted after ten, once what Wine keeps for the first ones is made, and at
+// the end; a leak of one object an opening would show ninety. Prints the
+// counts under what.
+void CheckOpeningsLeaveNothing(const Program& p, const char* what, const std::function<void()>& open,
+                               const std::function<HWND()>& wait, const std::function<bool(HWND)>& close);
 
 // Makes Wine tell kalvorix.exe it runs on Windows XP, or not, and puts the
 // previous setting back when it goes out of scope.
