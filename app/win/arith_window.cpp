@@ -45,6 +45,7 @@ HWND hArith;           // the window; while it is open
 HWND hArithFirst, hArithFirstSystem, hArithOperation, hArithSecond, hArithSecondSystem;  // its fields
 HWND hArithResultSystem, hArithPrecision, hArithCompute, hArithResult, hArithSolution;    // likewise
 HWND hArithLabels[7];  // its labels; likewise
+HWND hArithFocus;      // the field that had the focus when the window was last left; while it is open
 HFONT hFontArith;      // the solution's fixed-pitch font; while the window is open
 bool bArithClosing;    // set by Escape or the close box; ends the loop
 
@@ -139,6 +140,13 @@ LRESULT CALLBACK ArithmeticProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     case WM_DRAWITEM:
         DrawListItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
+    case WM_ACTIVATE:
+        // A message box takes the focus: the field that had it gets it back.
+        if (LOWORD(wParam) == WA_INACTIVE)
+            hArithFocus = GetFocus();
+        else if (hArithFocus != nullptr && IsChild(hwnd, hArithFocus))
+            SetFocus(hArithFocus);
+        return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == ID_COMPUTE && HIWORD(wParam) == BN_CLICKED)
             Compute();
@@ -273,7 +281,7 @@ void ShowArithmeticWindow(HWND owner, const std::string& precision)
         RunModal(owner, hArith, hArithFirst, bArithClosing, HandleKey, true);
     if (hArith != nullptr)
         DestroyWindow(hArith);
-    hArith = nullptr;
+    hArith = hArithFocus = nullptr;
     if (hFontArith != nullptr)
         DeleteObject(hFontArith);
     hFontArith = nullptr;
