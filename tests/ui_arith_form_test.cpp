@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "charset.h"
-#include "edittext.h"
 #include "keys.h"
 #include "system_lists.h"
 
@@ -65,14 +63,3 @@ TEST(ArithForm, F3OpensTheWindow)
 
 }  // namespace
 
-namespace {
-
-// The solution's text in the window's Unicode field: CR LF, subscripts.
-TEST(EditText, LineEndsAndMarks)
-{
-    EXPECT_EQ(EditText("1011" + Subscript(2) + " + 7\nА"), u"1011\u2082 + 7\r\n\u0410");
-    EXPECT_EQ(EditText(""), u"");
-    EXPECT_EQ(EditText("2" + Superscript(-3)), u"2\u207B\u00B3");
-}
-
-}  // namespace

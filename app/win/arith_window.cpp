@@ -7,10 +7,10 @@
 #include "arith_form.h"
 #include "arithsteps.h"
 #include "controls.h"
-#include "edittext.h"
 #include "messages.h"
 #include "modal.h"
 #include "skin.h"
+#include "solution_view.h"
 #include "solution_window.h"
 #include "system_lists.h"
 #include "window.h"
@@ -108,14 +108,13 @@ void Compute()
     if (outcome.kind != ArithmeticOutcome::RESULT)
         return;
     SetWindowTextA(hArithResult, outcome.result.c_str());
-    const std::u16string text = EditText(SolveArithmetic(request, outcome).text);
-    SetWindowTextW(hArithSolution, reinterpret_cast<const wchar_t*>(text.c_str()));
+    SetWindowTextA(hArithSolution, SolveArithmetic(request, outcome).text.c_str());
 }
 
 // The labels on the window's grey, the read-only fields white.
 LRESULT OnCtlColorStatic(HDC hdc, HWND control)
 {
-    if (control == hArithResult || control == hArithSolution) {
+    if (control == hArithResult) {
         SetBkColor(hdc, GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
@@ -212,12 +211,10 @@ bool Create(HWND owner, const std::string& precision)
     hArithCompute = MakeControl(0, "button", "Вычислить", WS_TABSTOP, ID_COMPUTE, instance);
     hArithResult = MakeControl(WS_EX_CLIENTEDGE, "edit", "", WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, ID_RESULT,
                                instance);
-    // A Unicode field, so that the notation's subscripts show as themselves.
-    hArithSolution = CreateWindowExW(WS_EX_CLIENTEDGE, L"edit", L"",
-                                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE
-                                         | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
-                                     0, 0, 0, 0, hArith, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_SOLUTION)),
-                                     instance, nullptr);
+    // The view paints the notation's subscripts and copies them as Unicode.
+    hArithSolution = RegisterSolutionView(instance) ? CreateSolutionView(hArith, ID_SOLUTION, instance) : nullptr;
+    if (hArithSolution != nullptr)
+        SetWindowLongPtrA(hArithSolution, GWL_STYLE, GetWindowLongPtrA(hArithSolution, GWL_STYLE) | WS_TABSTOP);
     for (int k = 0; k < 7; ++k)
         hArithLabels[k] = MakeControl(0, "static", LABELS[k].text, SS_LEFT, ID_LABEL, instance);
     for (HWND control : {hArithFirst, hArithFirstSystem, hArithOperation, hArithSecond, hArithSecondSystem,
@@ -231,7 +228,6 @@ bool Create(HWND owner, const std::string& precision)
         SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
     hFontArith = MakeSolutionFont();
     SendMessageA(hArithSolution, WM_SETFONT, reinterpret_cast<WPARAM>(hFontArith), FALSE);
-    SendMessageA(hArithSolution, EM_SETLIMITTEXT, 0, 0);
     SkinCloseButton(hArithCompute);
     RECT client;
     GetClientRect(hArith, &client);
