@@ -16,11 +16,6 @@ namespace {
 const char NO_FIRST[] = "Операция невозможна:\n\nПервое число не задано";
 const char NO_SECOND[] = "Операция невозможна:\n\nВторое число не задано";
 
-bool IsBase(int system)
-{
-    return system >= NSmin && system <= NSmax;
-}
-
 int LengthOf(const std::string& text)
 {
     return text.size() <= static_cast<size_t>(INT_MAX) ? static_cast<int>(text.size()) : 0;
@@ -34,7 +29,7 @@ char BadCharacter(const std::string& number, int base)
         const char ch = number[at];
         if (at == 0 && ch == '-')
             continue;
-        if (ch != '.' && ch != ',' && DigitValue(ch, base) < 0)
+        if (!IsSeparator(ch) && DigitValue(ch, base) < 0)
             return ch;
     }
     return '?';

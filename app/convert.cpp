@@ -85,11 +85,6 @@ std::string RemoveSpaces(std::string text)
     return text;
 }
 
-bool IsSystem(int system)
-{
-    return system == ROMAN || (system >= NSmin && system <= NSmax);
-}
-
 NumberParts SplitNumber(std::string& text)
 {
     NumberParts parts;
@@ -99,7 +94,7 @@ NumberParts SplitNumber(std::string& text)
     }
     // A loop of its own: find_last_of asks memchr once per character.
     for (size_t at = text.size(); at-- > 0;) {
-        if (text[at] == '.' || text[at] == ',') {
+        if (IsSeparator(text[at])) {
             parts.hasSeparator = true;
             parts.separator = at;
             break;
@@ -112,7 +107,7 @@ std::string ComposeNumber(bool negative, std::string whole, const std::string& f
 {
     if (!fraction.empty()) {
         whole.append(fraction, 1, std::string::npos);
-        whole = RoundZ(std::move(whole));
+        whole = trimright(std::move(whole));
     }
     if (negative)
         whole.insert(whole.begin(), '-');

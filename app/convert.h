@@ -6,6 +6,7 @@
 #include <string>
 
 #include "outcome.h"
+#include "systems.h"
 
 // Runs one conversion request of number (spaces already removed) at the
 // precision text, from system source to system target (ROMAN, or a base).
@@ -39,7 +40,7 @@ bool ReadNumberText(const std::string& number, int system, ReadNumber& read, std
 // The first half of ConvertRequest: validates number and precision, sets iFT
 // and the arithmetic's precision, and reads the number into read. False when
 // refused, with refusal the outcome to give (the message; strM_BUF is then "0").
-// source must be a system (IsSystem).
+// source must be a system (IsSystem of systems.h).
 bool ReadRequest(const std::string& number, const std::string& precision, int source, ReadNumber& read,
                  Outcome& refusal);
 
@@ -50,9 +51,6 @@ Outcome WriteNumber(const ReadNumber& read, int target);
 // The number text as the input field's text is handed to the command: without
 // any space (0x20); every other character stays.
 std::string RemoveSpaces(std::string text);
-
-// Whether system is ROMAN or a base from NSmin to NSmax.
-bool IsSystem(int system);
 
 // Where a number text's sign and separator stand; shared by the conversion
 // and MR, which read number texts by the same rule.

@@ -18,15 +18,15 @@ const char SETTINGS_FILE[] = "kalvor.ini";      // opened by bare name: the curr
 const char SETTINGS_TEMP[] = "kalvor.ini.tmp";  // the new content, until it replaces the file
 const char SETTINGS_KEY[] = "PREC ";
 
-constexpr std::size_t DigitCount(int value)
+constexpr std::size_t DecimalWidth(int value)
 {
-    return value < 10 ? 1 : 1 + DigitCount(value / 10);
+    return value < 10 ? 1 : 1 + DecimalWidth(value / 10);
 }
 
 // A value text with more characters than PREC_MAX has digits, leading zeros
 // aside, is never a precision: either a character is not a digit or the number
 // is too large. So that much of the value is all a record needs to keep.
-constexpr std::size_t VALUE_KEEP = DigitCount(PREC_MAX);
+constexpr std::size_t VALUE_KEEP = DecimalWidth(PREC_MAX);
 
 // The first record of the file, fed one byte at a time so that neither a huge
 // file nor a huge record is ever held in memory. The key before the first space

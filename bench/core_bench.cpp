@@ -53,19 +53,19 @@ void Fraction(benchmark::State& state, int from, int to)
 // The three ways to multiply two random numbers of state.range(0) words, in
 // binary and in words of nine decimal digits: where each overtakes the one
 // before is where words.h switches.
-using ProductMethod = void (*)(const uint32_t*, const uint32_t*, size_t, uint32_t*, const words::Radix&);
+using ProductMethod = void (*)(const uint32_t*, const uint32_t*, size_t, uint32_t*, const words::WordRadix&);
 
-void BySchoolbook(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, const words::Radix& radix)
+void BySchoolbook(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, const words::WordRadix& radix)
 {
     words::Schoolbook(a, n, b, n, r, radix);
 }
 
-void ByTransform(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, const words::Radix& radix)
+void ByTransform(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, const words::WordRadix& radix)
 {
     ntt::Multiply(a, n, b, n, r, radix);
 }
 
-void ByDispatch(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, const words::Radix& radix)
+void ByDispatch(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, const words::WordRadix& radix)
 {
     const words::Words product = words::Multiply(words::Words(a, a + n), words::Words(b, b + n), radix);
     std::copy(product.begin(), product.end(), r);
@@ -74,7 +74,7 @@ void ByDispatch(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, con
 void Product(benchmark::State& state, ProductMethod method, bool binary)
 {
     const size_t n = static_cast<size_t>(state.range(0));
-    const words::Radix radix = binary ? words::Radix::Binary() : words::Radix(1000000000);
+    const words::WordRadix radix = binary ? words::WordRadix::Binary() : words::WordRadix(1000000000);
     std::mt19937 rng(9);
     words::Words a(n), b(n), r(2 * n);
     for (size_t i = 0; i < n; ++i) {

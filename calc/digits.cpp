@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "limbs.h"
+#include "spans.h"
 
 namespace {
 
@@ -10,12 +11,6 @@ namespace {
 int DigitAt(const std::vector<int>& v, size_t i)
 {
     return i < v.size() ? v[i] : 0;
-}
-
-void Trim(std::vector<int>& v)
-{
-    while (v.size() >= 2 && v.back() == 0)
-        v.pop_back();
 }
 
 }  // namespace
@@ -57,7 +52,7 @@ std::vector<int> add(const std::vector<int>& a, const std::vector<int>& b)
         result[i + 1] += result[i] / 10;
         result[i] %= 10;
     }
-    Trim(result);
+    words::Trim(result, 1);
     return result;
 }
 
@@ -78,7 +73,7 @@ void sub_from(std::vector<int>& a, const std::vector<int>& b)
             a[i + 1] -= 1;
         }
     }
-    Trim(a);
+    words::Trim(a, 1);
 }
 
 std::vector<int> mul(const std::vector<int>& a, const std::vector<int>& b)

@@ -1,7 +1,6 @@
 #include "text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 
 std::string trimleft(std::string text)
@@ -37,11 +36,13 @@ int StrToNum(const std::string& text)
     return static_cast<int>(value);
 }
 
-std::string NumToStr(int value)
+std::string GroupedNumber(unsigned long long value)
 {
-    char buffer[16];
-    std::to_chars_result end = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, end.ptr);
+    std::string text = NumToStr(value);
+    if (text.size() > 4)
+        for (size_t at = text.size() - 3; at > 0; at -= std::min<size_t>(at, 3))
+            text.insert(at, 1, ' ');
+    return text;
 }
 
 std::string reverse(std::string text)

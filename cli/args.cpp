@@ -1,6 +1,7 @@
 // Options, numeral-system names and the usage text of kalvorix-cli.
 #include "args.h"
 
+#include "exactness.h"
 #include "systems.h"
 #include "text.h"
 #include "utf8.h"
@@ -34,7 +35,7 @@ int SystemOfName(const std::string& name)
         return ROMAN;
     const int base = StrToNum(name);
     // The round trip admits exactly the plain decimal form: no sign, no leading zero.
-    if (NumToStr(base) != name || base < NSmin || base > NSmax)
+    if (NumToStr(base) != name || !IsBase(base))
         return 0;
     return base;
 }
@@ -105,7 +106,7 @@ std::string NameOfSystem(int system)
     return system == ROMAN ? "roman" : NumToStr(system);
 }
 
-const char* UsageText()
+std::string UsageText()
 {
     return "Использование: kalvorix-cli [-f СИСТЕМА] [-t СИСТЕМА|all] [-p ТОЧНОСТЬ] [--json] [--steps]\n"
            "                    [ЧИСЛО ...]\n"
@@ -140,7 +141,8 @@ const char* UsageText()
            "с -t all причина стоит в строке системы, которая число не приняла.\n"
            "\"exact\" говорит, точен ли результат (дробь могла быть обрезана по точности),\n"
            "\"exact_value\" — точное значение в новой системе, период в скобках: 0.1 в\n"
-           "2-ной системе — 0.0(0011). Оно null для дроби длиннее 10 000 цифр; оба null,\n"
+           "2-ной системе — 0.0(0011). Оно null для дроби длиннее "
+        + GroupedNumber(LONGEST_EXACT) + " цифр; оба null,\n"
            "если число не принято.\n"
            "\n"
            "Стандартный ввод читается в UTF-8 (метка порядка байтов в начале\n"

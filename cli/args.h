@@ -34,7 +34,7 @@ std::string NameOfSystem(int system);
 bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, std::string& error);
 
 // The help text, Russian, in Windows-1251, ending with a line break.
-const char* UsageText();
+std::string UsageText();
 
 // What a usage error prints: a line with its reason (as ParseArguments gave
 // it) and a line pointing to --help.

@@ -64,7 +64,7 @@ bool ReadOperand(std::string text, int which, int defaultSystem, std::string& nu
         text.erase(0, 1);
     std::string base;
     system = SplitBase(text, base) ? SystemOfName(base) : defaultSystem;
-    if (system < NSmin) {
+    if (!IsBase(system)) {
         fault = ERR_WRONGDATA + "\n\n" + OperandName(which) + ": основание системы счисления «" + Utf8ToAscii(base, '?')
             + "» — не число от 2 до 16.";
         return false;

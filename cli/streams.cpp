@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "lineends.h"
+#include "text.h"
 #include "utf8.h"
 
 namespace {
@@ -65,7 +66,7 @@ std::string IoFaultText(const IoStatus& status)
     case IoFault::DEVICE:
         return "ошибка ввода-вывода";
     default:
-        return "системная ошибка " + std::to_string(status.code);
+        return "системная ошибка " + NumToStr(status.code);
     }
 }
 

@@ -97,7 +97,7 @@ void CheckProduct(FuzzInput& input)
 {
     static const uint32_t RADICES[] = {0, 1000000000u, 3486784401u, 429981696u, 1977326743u, 2357947691u};
     const uint32_t choice = RADICES[input.Byte() % 6];
-    const words::Radix radix = choice ? words::Radix(choice) : words::Radix::Binary();
+    const words::WordRadix radix = choice ? words::WordRadix(choice) : words::WordRadix::Binary();
     std::size_t sizes[2];
     for (std::size_t& size : sizes) {
         const unsigned high = input.Byte();

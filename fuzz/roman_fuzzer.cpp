@@ -14,7 +14,7 @@
 
 namespace {
 
-bool IsSeparator(char ch)
+bool SeparatesParts(char ch)
 {
     return ch == '.' || ch == ',';
 }
@@ -33,11 +33,11 @@ int ExpectedPositionalCode(const std::string& text, int base)
 {
     if (text.empty())
         return LIB_BADCHAR;
-    if (IsSeparator(text.back()))
+    if (SeparatesParts(text.back()))
         return LIB_TRAILINGSEP;
     int separators = 0;
     for (char ch : text) {
-        if (IsSeparator(ch))
+        if (SeparatesParts(ch))
             ++separators;
         else if (!IsDigitOf(ch, base))
             return LIB_BADCHAR;

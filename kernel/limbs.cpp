@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "check.h"
+#include "digitwords.h"
+
 namespace limbs {
 
 namespace {
@@ -15,8 +18,8 @@ uint32_t ClampDigit(int d)
     return d < 0 ? 0u : d > 9 ? 9u : static_cast<uint32_t>(d);
 }
 
-// Decimal digit count of a non-zero x.
-size_t DigitCount(const Limbs& x)
+// How many decimal digits a non-zero x has.
+size_t DecimalLength(const Limbs& x)
 {
     size_t count = (x.size() - 1) * BASE_DIGITS;
     for (uint32_t top = x.back(); top != 0; top /= 10)
@@ -24,22 +27,23 @@ size_t DigitCount(const Limbs& x)
     return count;
 }
 
+uint64_t SmallPower(uint32_t p, int exponent)
+{
+    uint64_t value = 1;
+    for (int k = 0; k < exponent; ++k)
+        value *= p;
+    return value;
+}
+
 }  // namespace
 
 Limbs FromDigits(const std::vector<int>& digits, size_t begin, size_t end)
 {
     end = std::min(end, digits.size());
-    Limbs x;
     if (begin >= end)
-        return x;
-    x.reserve((end - begin) / BASE_DIGITS + 1);
-    for (size_t at = begin; at < end; at += BASE_DIGITS) {
-        size_t stop = std::min(end, at + BASE_DIGITS);
-        uint32_t limb = 0;
-        for (size_t i = stop; i-- > at;)
-            limb = limb * 10 + ClampDigit(digits[i]);
-        x.push_back(limb);
-    }
+        return Limbs();
+    Limbs x = words::PackDigits(end - begin, 10, BASE_DIGITS, false,
+                                [&digits, end](size_t i) { return ClampDigit(digits[end - 1 - i]); });
     Trim(x);
     return x;
 }
@@ -54,83 +58,106 @@ std::vector<int> ToDigits(const Limbs& x)
     std::vector<int> digits;
     digits.reserve(x.size() * BASE_DIGITS + 1);
     for (uint32_t limb : x)
-        for (int k = 0; k < BASE_DIGITS; ++k, limb /= 10)
-            digits.push_back(static_cast<int>(limb % 10));
-    while (digits.size() > 1 && digits.back() == 0)
-        digits.pop_back();
+        words::UnpackWord(limb, 10, BASE_DIGITS, [&digits](int, int digit) { digits.push_back(digit); });
+    Trim(digits, 1);
     if (digits.empty())
         digits.push_back(0);
     return digits;
 }
 
+Limbs FromDecimal(const std::string& digits)
+{
+    Limbs x = words::PackDigits(digits.size(), 10, BASE_DIGITS, false, [&digits](size_t i) {
+        const char ch = digits[i];
+        return ch >= '0' && ch <= '9' ? ch - '0' : 0;
+    });
+    Trim(x);
+    return x;
+}
+
+std::string ToDecimal(const Limbs& x)
+{
+    const std::vector<int> digits = ToDigits(x);
+    std::string text(digits.size(), '0');
+    for (size_t k = 0; k < digits.size(); ++k)
+        text[digits.size() - 1 - k] = static_cast<char>('0' + digits[k]);
+    return text;
+}
+
 Limbs Pow10(int n)
 {
+    KERNEL_ASSERT(n >= 0);
     Limbs x(static_cast<size_t>(n / BASE_DIGITS), 0);
     x.push_back(POW10[n % BASE_DIGITS]);
     return x;
 }
 
-void Trim(Limbs& x)
+// The bits of the exponent from the top: square, then multiply by base where
+// the bit is set.
+Limbs Power(uint32_t base, uint64_t exponent)
 {
-    while (!x.empty() && x.back() == 0)
-        x.pop_back();
-}
-
-int Compare(const Limbs& a, const Limbs& b)
-{
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
-    for (size_t i = a.size(); i-- > 0;)
-        if (a[i] != b[i])
-            return a[i] < b[i] ? -1 : 1;
-    return 0;
+    Limbs result{1};
+    for (int bit = 63; bit >= 0; --bit) {
+        if (result.size() > 1 || result[0] > 1)
+            result = Mul(result, result);
+        if ((exponent >> bit) & 1)
+            MulSmallAdd(result, base, 0);
+    }
+    Trim(result);
+    return result;
 }
 
 void AddTo(Limbs& a, const Limbs& b)
 {
-    if (a.size() < b.size())
-        a.resize(b.size(), 0);
-    uint32_t carry = 0;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (i >= b.size() && carry == 0)
-            return;
-        uint32_t sum = a[i] + (i < b.size() ? b[i] : 0) + carry;
-        carry = sum >= BASE;
-        a[i] = carry ? sum - BASE : sum;
-    }
-    if (carry)
-        a.push_back(carry);
+    words::AddShifted(a, b, 0, PRODUCT_RADIX);
 }
 
 void MulSmallAdd(Limbs& a, uint32_t m, uint32_t add)
 {
-    uint64_t carry = add;
-    for (uint32_t& limb : a) {
-        uint64_t t = uint64_t(limb) * m + carry;
-        limb = static_cast<uint32_t>(t % BASE);
-        carry = t / BASE;
-    }
-    if (carry)
-        a.push_back(static_cast<uint32_t>(carry));
+    KERNEL_ASSERT(m < BASE && add < BASE);
+    words::MulAddTo(a, m, add, Radix());
     Trim(a);
 }
 
 uint32_t DivSmall(Limbs& a, uint32_t d)
 {
-    uint64_t rem = 0;
-    for (size_t i = a.size(); i-- > 0;) {
-        uint64_t t = rem * BASE + a[i];
-        a[i] = static_cast<uint32_t>(t / d);
-        rem = t % d;
-    }
+    const uint32_t rest = words::DivSmall(a.data(), a.size(), d, a.data(), Radix());
     Trim(a);
-    return static_cast<uint32_t>(rem);
+    return rest;
+}
+
+uint32_t Remainder(const Limbs& x, uint32_t m)
+{
+    return words::DivSmall(x.data(), x.size(), m, nullptr, Radix());
+}
+
+// Divides by the largest power of p that a limb division takes while it goes,
+// then by halved powers, so a long run of factors costs few passes.
+uint64_t RemoveFactor(Limbs& x, uint32_t p, uint64_t cap)
+{
+    if (x.empty() || cap == 0 || Remainder(x, p) != 0)
+        return 0;
+    int chunk = 0;
+    while (SmallPower(p, chunk + 1) < BASE)
+        ++chunk;
+    uint64_t count = 0;
+    while (chunk > 0 && count < cap) {
+        const int use = static_cast<int>(std::min<uint64_t>(static_cast<uint64_t>(chunk), cap - count));
+        const uint32_t divisor = static_cast<uint32_t>(SmallPower(p, use));
+        if (Remainder(x, divisor) == 0) {
+            DivSmall(x, divisor);
+            count += static_cast<uint64_t>(use);
+        } else {
+            chunk = use / 2;
+        }
+    }
+    return count;
 }
 
 // Karatsuba's method and transforms for long factors (words.h).
 Limbs Mul(const Limbs& a, const Limbs& b)
 {
-    return words::Multiply(a, b, words::Radix(BASE));
+    return words::Multiply(a, b, PRODUCT_RADIX);
 }
 
 // Long division in base 10^9 with quotient digits estimated from the top
@@ -140,6 +167,7 @@ Limbs Mul(const Limbs& a, const Limbs& b)
 // adding the divisor back.
 Limbs DivMod(const Limbs& a, const Limbs& b, Limbs& r)
 {
+    KERNEL_ASSERT(!b.empty());
     if (Compare(a, b) < 0) {
         r = a;
         return Limbs();
@@ -169,25 +197,10 @@ Limbs DivMod(const Limbs& a, const Limbs& b, Limbs& r)
             if (rhat >= BASE)
                 break;
         }
-        int64_t borrow = 0;
-        uint64_t carry = 0;
-        for (size_t i = 0; i < n; ++i) {
-            uint64_t p = qhat * v[i] + carry;
-            carry = p / BASE;
-            int64_t t = int64_t(u[i + j]) - int64_t(p % BASE) + borrow;
-            borrow = t < 0 ? -1 : 0;
-            u[i + j] = static_cast<uint32_t>(t < 0 ? t + BASE : t);
-        }
-        int64_t top = int64_t(u[j + n]) - int64_t(carry) + borrow;
+        int64_t top = int64_t(u[j + n]) - words::SubMul(u.data() + j, v.data(), n, static_cast<uint32_t>(qhat), Radix());
         if (top < 0) {
             --qhat;
-            uint32_t back = 0;
-            for (size_t i = 0; i < n; ++i) {
-                uint32_t sum = u[i + j] + v[i] + back;
-                back = sum >= BASE;
-                u[i + j] = back ? sum - BASE : sum;
-            }
-            top += back;
+            top += words::AddInto(u.data() + j, n, v.data(), n, BASE);
         }
         u[j + n] = static_cast<uint32_t>(top);
         q[j] = static_cast<uint32_t>(qhat);
@@ -206,7 +219,7 @@ Limbs Isqrt(const Limbs& a)
 {
     if (a.empty())
         return Limbs();
-    Limbs x = Pow10(static_cast<int>((DigitCount(a) + 1) / 2));
+    Limbs x = Pow10(static_cast<int>((DecimalLength(a) + 1) / 2));
     for (;;) {
         Limbs rest;
         Limbs y = DivMod(a, x, rest);

@@ -3,28 +3,20 @@
 #include <algorithm>
 #include <utility>
 
-#include "limbs.h"
+#include "spans.h"
 
 namespace naturals {
 
 namespace {
 
-// Every call into the kernel's other files goes through here, so that a
-// change of their names touches these lines alone (and the reciprocal of
-// words::Radix in DivideSmall).
+// The radix of binary words, and the value the spans' sums carry at.
+const words::BinaryRadix BINARY;
+const uint64_t TWO_TO_32 = uint64_t(1) << 32;
+
+// The products of words.h, the one call into the products' file.
 Natural WordsProduct(const Natural& a, const Natural& b)
 {
-    return words::Multiply(a, b, words::Radix::Binary());
-}
-
-void WordsTrim(Natural& x)
-{
-    words::Trim(x);
-}
-
-int WordsCompare(const Natural& a, const Natural& b)
-{
-    return limbs::Compare(a, b);
+    return words::Multiply(a, b, words::WordRadix::Binary());
 }
 
 // Leading zero bits of a non-zero word.
@@ -47,36 +39,21 @@ uint64_t SmallPower(uint32_t p, int exponent)
     return value;
 }
 
-// u[j, j + n] -= q * v[0, n); the words of u keep what the subtraction leaves
-// modulo 2^(32 (n + 1)). True when it went below zero.
+// u[0, n] -= q * v[0, n), by the spans' SubMul and the top word here; u
+// keeps what is left modulo 2^(32 (n + 1)). True when it went below zero.
 bool MultiplySubtract(uint32_t* u, const uint32_t* v, size_t n, uint32_t q)
 {
-    uint32_t carry = 0, borrow = 0;
-    for (size_t i = 0; i < n; ++i) {
-        const uint64_t p = uint64_t(q) * v[i] + carry;
-        carry = static_cast<uint32_t>(p >> 32);
-        const uint32_t low = static_cast<uint32_t>(p);
-        const uint32_t word = u[i];
-        const uint32_t diff = word - low - borrow;
-        borrow = (word < low) || (word - low < borrow);
-        u[i] = diff;
-    }
+    const uint32_t taken = words::SubMul(u, v, n, q, BINARY);
     const uint32_t top = u[n];
-    const uint64_t taken = uint64_t(carry) + borrow;
-    u[n] = static_cast<uint32_t>(top - taken);
+    u[n] = top - taken;
     return top < taken;
 }
 
-// u[0, n] += v[0, n), the carry out of u[n] dropped.
+// u[0, n] += v[0, n), the carry out of u[n] dropped: it cancels the borrow
+// of a subtraction that went below zero.
 void AddBack(uint32_t* u, const uint32_t* v, size_t n)
 {
-    uint32_t carry = 0;
-    for (size_t i = 0; i < n; ++i) {
-        const uint64_t s = uint64_t(u[i]) + v[i] + carry;
-        u[i] = static_cast<uint32_t>(s);
-        carry = static_cast<uint32_t>(s >> 32);
-    }
-    u[n] += carry;
+    words::AddInto(u, n + 1, v, n, TWO_TO_32);
 }
 
 // a = ca a + cb b and b = cc a + cd b in one pass, for cofactors below 2^31
@@ -168,13 +145,12 @@ Natural FromWord(uint64_t v)
 
 void Trim(Natural& x)
 {
-    WordsTrim(x);
+    words::Trim(x);
 }
 
-// Comparing depends on no radix: the decimal limbs' comparison serves.
 int Compare(const Natural& a, const Natural& b)
 {
-    return WordsCompare(a, b);
+    return words::Compare(a, b);
 }
 
 Natural Add(const Natural& a, const Natural& b)
@@ -182,13 +158,7 @@ Natural Add(const Natural& a, const Natural& b)
     const Natural& longer = a.size() >= b.size() ? a : b;
     const Natural& shorter = a.size() >= b.size() ? b : a;
     Natural sum(longer.size() + 1);
-    uint32_t carry = 0;
-    for (size_t i = 0; i < longer.size(); ++i) {
-        const uint64_t s = uint64_t(longer[i]) + (i < shorter.size() ? shorter[i] : 0) + carry;
-        sum[i] = static_cast<uint32_t>(s);
-        carry = static_cast<uint32_t>(s >> 32);
-    }
-    sum[longer.size()] = carry;
+    sum.back() = words::Add(sum.data(), longer.data(), longer.size(), shorter.data(), shorter.size(), TWO_TO_32);
     Trim(sum);
     return sum;
 }
@@ -196,12 +166,7 @@ Natural Add(const Natural& a, const Natural& b)
 Natural Subtract(const Natural& a, const Natural& b)
 {
     Natural difference(a.size());
-    uint32_t borrow = 0;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const uint32_t sub = i < b.size() ? b[i] : 0;
-        difference[i] = a[i] - sub - borrow;
-        borrow = (a[i] < sub) || (a[i] - sub < borrow);
-    }
+    words::Sub(difference.data(), a.size(), a.data(), a.size(), b.data(), b.size(), TWO_TO_32);
     Trim(difference);
     return difference;
 }
@@ -215,19 +180,13 @@ Natural Multiply(const Natural& a, const Natural& b)
 
 void MultiplyAdd(Natural& x, uint32_t m, uint32_t add)
 {
-    uint32_t carry = add;
-    for (uint32_t& word : x) {
-        const uint64_t t = uint64_t(word) * m + carry;
-        word = static_cast<uint32_t>(t);
-        carry = static_cast<uint32_t>(t >> 32);
-    }
-    if (carry)
-        x.push_back(carry);
+    words::MulAddTo(x, m, add, BINARY);
     Trim(x);
 }
 
 // Two words at a time, by the reciprocal of d (wordradix.h): no 64-bit
-// division, which a 32-bit build calls a library routine for.
+// division, which a 32-bit build calls a library routine for (the spans'
+// DivSmall divides by the machine's division, a word at a time).
 uint32_t DivideSmall(Natural& x, uint32_t d)
 {
     if (d == 1 || x.empty())
@@ -239,7 +198,7 @@ uint32_t DivideSmall(Natural& x, uint32_t d)
         rest = x[i] % d;
         x[i] /= d;
     }
-    const words::Radix divisor(d);
+    const words::WordRadix divisor(d);
     for (; i > 0; i -= 2) {
         const uint64_t q = divisor.Split(rest, (uint64_t(x[i - 1]) << 32) | x[i - 2], rest);
         x[i - 1] = static_cast<uint32_t>(q >> 32);

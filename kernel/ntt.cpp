@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "check.h"
 #include "cpu.h"
 
 namespace ntt {
@@ -217,7 +218,7 @@ uint32_t RootFor(const Prime& prime, int log)
 // x = r0 + p0 * t1 + p0 * p1 * t2: first t1 and t2 for every column, in place
 // of r1 and r2 (a loop of residue arithmetic, for the vector units), then
 // each x carried in the radix.
-KALVORIX_INLINE void Rebuild(uint32_t* r0, uint32_t* r1, uint32_t* r2, size_t columns, uint32_t* result, const words::Radix& radix)
+KALVORIX_INLINE void Rebuild(uint32_t* r0, uint32_t* r1, uint32_t* r2, size_t columns, uint32_t* result, const words::WordRadix& radix)
 {
     const uint32_t p0 = PRIMES[0].p, p1 = PRIMES[1].p, p2 = PRIMES[2].p;
     const Field f1(p1), f2(p2);
@@ -270,26 +271,8 @@ KALVORIX_INLINE void TransformFactorBody(uint32_t* values, int log, const uint32
     }
 }
 
-void TransformFactorPlain(uint32_t* values, int log, const uint32_t* a, size_t na)
-{
-    TransformFactorBody(values, log, a, na);
-}
-
-#ifdef KALVORIX_AVX2
-KALVORIX_TARGET_AVX2 void TransformFactorAvx2(uint32_t* values, int log, const uint32_t* a, size_t na)
-{
-    TransformFactorBody(values, log, a, na);
-}
-#endif
-
-void TransformFactor(uint32_t* values, int log, const uint32_t* a, size_t na)
-{
-#ifdef KALVORIX_AVX2
-    if (cpu::UseAvx2())
-        return TransformFactorAvx2(values, log, a, na);
-#endif
-    TransformFactorPlain(values, log, a, na);
-}
+KALVORIX_CPU_COPIES(TransformFactor, TransformFactorBody, (uint32_t* values, int log, const uint32_t* a, size_t na),
+                    (values, log, a, na))
 
 }  // namespace
 
@@ -313,7 +296,7 @@ namespace {
 
 // x = the product's transforms: of a times b's, or b's squared when a is null.
 KALVORIX_INLINE void ProductBody(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result,
-                                 const words::Radix& radix)
+                                 const words::WordRadix& radix)
 {
     const int log = b.Log();
     const size_t n = size_t(1) << log;
@@ -336,44 +319,31 @@ KALVORIX_INLINE void ProductBody(const uint32_t* a, size_t na, const Spectrum& b
     Rebuild(residues.data(), residues.data() + n, residues.data() + 2 * n, (a ? na : nb) + nb - 1, result, radix);
 }
 
-void ProductPlain(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result,
-                  const words::Radix& radix)
-{
-    ProductBody(a, na, b, nb, result, radix);
-}
-
-#ifdef KALVORIX_AVX2
-KALVORIX_TARGET_AVX2 void ProductAvx2(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result,
-                                      const words::Radix& radix)
-{
-    ProductBody(a, na, b, nb, result, radix);
-}
-#endif
-
-void Product(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result, const words::Radix& radix)
-{
-#ifdef KALVORIX_AVX2
-    if (cpu::UseAvx2())
-        return ProductAvx2(a, na, b, nb, result, radix);
-#endif
-    ProductPlain(a, na, b, nb, result, radix);
-}
+KALVORIX_CPU_COPIES(Product, ProductBody,
+                    (const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result,
+                     const words::WordRadix& radix),
+                    (a, na, b, nb, result, radix))
 
 }  // namespace
 
-void Multiply(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result, const words::Radix& radix)
+void Multiply(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result, const words::WordRadix& radix)
 {
+    KERNEL_ASSERT(na >= 1 && nb >= 1 && b.Serves(na + nb - 1));
+    KERNEL_ASSERT(check::Apart(result, na + nb, a, na));
     Product(a, na, b, nb, result, radix);
 }
 
-void Square(const Spectrum& b, size_t nb, uint32_t* result, const words::Radix& radix)
+void Square(const Spectrum& b, size_t nb, uint32_t* result, const words::WordRadix& radix)
 {
+    KERNEL_ASSERT(nb >= 1 && b.Serves(2 * nb - 1));
     Product(nullptr, 0, b, nb, result, radix);
 }
 
 void Multiply(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result,
-              const words::Radix& radix)
+              const words::WordRadix& radix)
 {
+    KERNEL_ASSERT(na >= 1 && nb >= 1 && na + nb <= MAX_LENGTH);
+    KERNEL_ASSERT(check::Apart(result, na + nb, a, na) && check::Apart(result, na + nb, b, nb));
     const Spectrum spectrum(b, nb, na + nb - 1);
     if (a == b && na == nb)
         Square(spectrum, nb, result, radix);

@@ -44,13 +44,13 @@ private:
 // na, nb >= 1 and na + nb <= MAX_LENGTH; result must not overlap a or b.
 // With a == b and na == nb the number is squared, one transform fewer.
 void Multiply(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result,
-              const words::Radix& radix);
+              const words::WordRadix& radix);
 
 // The same with b's transforms given; spectrum.Serves(na + nb - 1) must hold.
-void Multiply(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result, const words::Radix& radix);
+void Multiply(const uint32_t* a, size_t na, const Spectrum& b, size_t nb, uint32_t* result, const words::WordRadix& radix);
 
 // result[0, 2 nb) = b * b, from b's transforms; spectrum.Serves(2 nb - 1).
-void Square(const Spectrum& b, size_t nb, uint32_t* result, const words::Radix& radix);
+void Square(const Spectrum& b, size_t nb, uint32_t* result, const words::WordRadix& radix);
 
 // One of the three primes p and a root of unity of order 2^orderLog modulo p.
 struct Prime {

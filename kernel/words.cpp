@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "check.h"
 #include "cpu.h"
 #include "ntt.h"
 
@@ -9,65 +10,19 @@ namespace words {
 
 namespace {
 
-// r[0, nx) = x + y for nx >= ny; r may be x. Returns the carry out.
-uint32_t AddSpans(uint32_t* r, const uint32_t* x, size_t nx, const uint32_t* y, size_t ny, uint64_t radix)
-{
-    uint32_t carry = 0;
-    for (size_t i = 0; i < nx; ++i) {
-        const uint64_t s = uint64_t(x[i]) + (i < ny ? y[i] : 0) + carry;
-        carry = s >= radix;
-        r[i] = static_cast<uint32_t>(carry ? s - radix : s);
-    }
-    return carry;
-}
-
-// r[0, n) = x - y for x >= y, both read as n words (missing high words are
-// zeros); r may be x.
-void SubSpans(uint32_t* r, size_t n, const uint32_t* x, size_t nx, const uint32_t* y, size_t ny, uint64_t radix)
-{
-    uint32_t borrow = 0;
-    for (size_t i = 0; i < n; ++i) {
-        const int64_t d = int64_t(i < nx ? x[i] : 0) - (i < ny ? y[i] : 0) - borrow;
-        borrow = d < 0;
-        r[i] = static_cast<uint32_t>(borrow ? d + int64_t(radix) : d);
-    }
-}
-
-// Sign of x - y; high zero words count for nothing.
-int CompareSpans(const uint32_t* x, size_t nx, const uint32_t* y, size_t ny)
-{
-    for (size_t i = std::max(nx, ny); i-- > 0;) {
-        const uint32_t a = i < nx ? x[i] : 0, b = i < ny ? y[i] : 0;
-        if (a != b)
-            return a < b ? -1 : 1;
-    }
-    return 0;
-}
-
 // r[0, n) = |x - y|, both read as n words; true when x < y.
 bool AbsDifference(uint32_t* r, size_t n, const uint32_t* x, size_t nx, const uint32_t* y, size_t ny, uint64_t radix)
 {
-    const bool less = CompareSpans(x, nx, y, ny) < 0;
+    const bool less = Compare(x, nx, y, ny) < 0;
     if (less)
-        SubSpans(r, n, y, ny, x, nx, radix);
+        Sub(r, n, y, ny, x, nx, radix);
     else
-        SubSpans(r, n, x, nx, y, ny, radix);
+        Sub(r, n, x, nx, y, ny, radix);
     return less;
 }
 
-// r[0, nr) += x[0, nx), nx <= nr; the sum fits nr words.
-void AddInto(uint32_t* r, size_t nr, const uint32_t* x, size_t nx, uint64_t radix)
-{
-    uint32_t carry = AddSpans(r, r, nx, x, nx, radix);
-    for (size_t i = nx; carry && i < nr; ++i) {
-        const uint64_t s = uint64_t(r[i]) + carry;
-        carry = s >= radix;
-        r[i] = static_cast<uint32_t>(carry ? s - radix : s);
-    }
-}
-
 void MultiplyBalanced(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, uint32_t* scratch,
-                      const Radix& radix);
+                      const WordRadix& radix);
 
 // Scratch words that MultiplyBalanced needs for n words.
 size_t ScratchFor(size_t n)
@@ -81,7 +36,7 @@ size_t ScratchFor(size_t n)
 // With a = a1 * B^l + a0 and b = b1 * B^l + b0: a0 * b1 + a1 * b0 is
 // z0 + z2 + (a0 - a1)(b1 - b0), three half-size products in all; the
 // differences are taken as magnitudes and signs, so no product grows a word.
-void Karatsuba(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, uint32_t* scratch, const Radix& radix)
+void Karatsuba(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, uint32_t* scratch, const WordRadix& radix)
 {
     const uint64_t base = radix.Value();
     const bool square = a == b;
@@ -110,14 +65,14 @@ void Karatsuba(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, uint
     std::fill(t + 2 * l, t + 2 * u + 1, 0u);
     AddInto(t, 2 * u + 1, r + 2 * l, 2 * u, base);
     if (negative)
-        SubSpans(t, 2 * u + 1, t, 2 * u + 1, m, 2 * u, base);
+        Sub(t, 2 * u + 1, t, 2 * u + 1, m, 2 * u, base);
     else
         AddInto(t, 2 * u + 1, m, 2 * u, base);
     AddInto(r + l, 2 * n - l, t, 2 * u + 1, base);
 }
 
 void MultiplyBalanced(const uint32_t* a, const uint32_t* b, size_t n, uint32_t* r, uint32_t* scratch,
-                      const Radix& radix)
+                      const WordRadix& radix)
 {
     if (n < KARATSUBA_MIN)
         Schoolbook(a, n, b, n, r, radix);
@@ -134,7 +89,7 @@ bool ByTransform(size_t na, size_t nb)
 }
 
 // r[0, na + nb) = a * b for na >= nb >= 1.
-void MultiplySpans(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* r, const Radix& radix)
+void MultiplySpans(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* r, const WordRadix& radix)
 {
     if (nb < KARATSUBA_MIN) {
         Schoolbook(a, na, b, nb, r, radix);
@@ -161,13 +116,7 @@ void MultiplySpans(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, u
 
 }  // namespace
 
-void Trim(Words& x)
-{
-    while (!x.empty() && x.back() == 0)
-        x.pop_back();
-}
-
-void AddShifted(Words& a, const Words& b, size_t offset, const Radix& radix)
+void AddShifted(Words& a, const Words& b, size_t offset, const WordRadix& radix)
 {
     if (b.empty())
         return;
@@ -184,7 +133,7 @@ namespace {
 // apart (neither sum can overflow), then the column and the carry into it are
 // split once by the radix.
 KALVORIX_INLINE void SchoolbookBody(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result,
-                                    const Radix& radix)
+                                    const WordRadix& radix)
 {
     uint64_t carry = 0;
     for (size_t c = 0; c + 1 < na + nb; ++c) {
@@ -207,31 +156,21 @@ KALVORIX_INLINE void SchoolbookBody(const uint32_t* a, size_t na, const uint32_t
 }
 
 
-void SchoolbookPlain(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result, const Radix& radix)
-{
-    SchoolbookBody(a, na, b, nb, result, radix);
-}
-
-#ifdef KALVORIX_AVX2
-KALVORIX_TARGET_AVX2 void SchoolbookAvx2(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result,
-                                         const Radix& radix)
-{
-    SchoolbookBody(a, na, b, nb, result, radix);
-}
-#endif
+KALVORIX_CPU_COPIES(SchoolbookCopies, SchoolbookBody,
+                    (const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result,
+                     const WordRadix& radix),
+                    (a, na, b, nb, result, radix))
 
 }  // namespace
 
-void Schoolbook(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result, const Radix& radix)
+void Schoolbook(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* result, const WordRadix& radix)
 {
-#ifdef KALVORIX_AVX2
-    if (cpu::UseAvx2())
-        return SchoolbookAvx2(a, na, b, nb, result, radix);
-#endif
-    SchoolbookPlain(a, na, b, nb, result, radix);
+    KERNEL_ASSERT(na >= 1 && nb >= 1);
+    KERNEL_ASSERT(check::Apart(result, na + nb, a, na) && check::Apart(result, na + nb, b, nb));
+    SchoolbookCopies(a, na, b, nb, result, radix);
 }
 
-Words Multiply(const Words& a, const Words& b, const Radix& radix)
+Words Multiply(const Words& a, const Words& b, const WordRadix& radix)
 {
     if (a.empty() || b.empty())
         return Words();
@@ -253,7 +192,7 @@ const ntt::Spectrum& Factor::SpectrumFor(size_t columns)
     return spectra_.back();
 }
 
-Words Factor::Times(const Words& a, const Radix& radix)
+Words Factor::Times(const Words& a, const WordRadix& radix)
 {
     if (a.empty() || value_.empty() || !ByTransform(a.size(), value_.size()))
         return Multiply(a, value_, radix);
@@ -263,7 +202,7 @@ Words Factor::Times(const Words& a, const Radix& radix)
     return r;
 }
 
-Words Factor::Squared(const Radix& radix)
+Words Factor::Squared(const WordRadix& radix)
 {
     if (value_.empty() || !ByTransform(value_.size(), value_.size()))
         return Multiply(value_, value_, radix);

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "radix.h"
+#include "constantbase.h"
+#include "digitwords.h"
 #include "radixconv.h"
 #include "systems.h"
+#include "text.h"
 
 namespace {
 
@@ -27,23 +29,10 @@ int PowerOfTwo(int base)
 // powers of two are packed bit by bit; the others go through radixconv.
 Words ReadBinary(const std::vector<int>& digits, size_t first, int base)
 {
-    Words number;
     if (const int bits = PowerOfTwo(base)) {
-        number.reserve((digits.size() - first) * static_cast<size_t>(bits) / 32 + 1);
-        uint64_t pending = 0;
-        int filled = 0;
-        for (size_t i = digits.size(); i-- > first;) {
-            pending |= static_cast<uint64_t>(std::max(digits[i], 0)) << filled;
-            filled += bits;
-            if (filled >= 32) {
-                number.push_back(static_cast<uint32_t>(pending));
-                pending >>= 32;
-                filled -= 32;
-            }
-        }
-        if (filled > 0)
-            number.push_back(static_cast<uint32_t>(pending));
-        return number;
+        const size_t last = digits.size() - 1;
+        return words::PackPieces(digits.size() - first, bits,
+                                 [&digits, last](size_t i) { return static_cast<uint32_t>(std::max(digits[last - i], 0)); });
     }
     return radixconv::ReadDigits(digits, first, base);
 }
@@ -52,9 +41,7 @@ Words ReadBinary(const std::vector<int>& digits, size_t first, int base)
 // digits are known in number from its bit length, and filled in from the last.
 std::string WriteBits(const Words& number, int bits)
 {
-    size_t top = number.size();
-    while (number[top - 1] == 0)
-        --top;
+    const size_t top = words::Significant(number.data(), number.size());
     size_t length = (top - 1) * 32 + 1;  // bits, the top word's highest found by halving
     uint32_t word = number[top - 1];
     for (int half = 16; half > 0; half /= 2)
@@ -63,17 +50,11 @@ std::string WriteBits(const Words& number, int bits)
             length += static_cast<size_t>(half);
         }
     std::string text((length + static_cast<size_t>(bits) - 1) / static_cast<size_t>(bits), '0');
-    const uint32_t mask = (1u << bits) - 1;
-    uint64_t pending = 0;
-    int filled = 0;
     size_t at = text.size();
-    for (size_t i = 0; i < top; ++i) {
-        pending |= static_cast<uint64_t>(number[i]) << filled;
-        for (filled += 32; filled >= bits && at > 0; filled -= bits, pending >>= bits)
-            text[--at] = DigitChar(static_cast<int>(pending & mask));
-    }
-    if (at > 0)
-        text[0] = DigitChar(static_cast<int>(pending & mask));
+    words::ForEachPiece(number.data(), top, bits, [&text, &at](uint32_t piece) {
+        if (at > 0)  // the pieces above the top bit are zeros
+            text[--at] = DigitChar(static_cast<int>(piece));
+    });
     return text;
 }
 
@@ -113,10 +94,8 @@ constexpr WordDigitsTable WORD_DIGITS = MakeWordDigits();
 template <typename Digits, typename Value>
 uint64_t ReadWord(const Digits& digits, size_t first, int base, Value value)
 {
-    uint64_t number = 0;
-    for (size_t i = first; i < digits.size(); ++i)
-        number = number * static_cast<uint64_t>(base) + static_cast<uint64_t>(std::max(value(digits[i]), 0));
-    return number;
+    return words::ValueOfDigits(first, digits.size() - first, static_cast<uint64_t>(base),
+                                [&digits, value](size_t i) { return std::max(value(digits[i]), 0); });
 }
 
 // A non-zero value written in NEW_BASE, filled in from the last digit; the
@@ -179,7 +158,7 @@ bool Converter::IsZero() const
 // base (left as -1 by CharToInt) are read as 0.
 std::string Converter::Convert(int newBase)
 {
-    const bool validBases = base >= NSmin && base <= NSmax && newBase >= NSmin && newBase <= NSmax;
+    const bool validBases = IsBase(base) && IsBase(newBase);
     size_t first = 0;
     while (first < digits.size() && digits[first] <= 0)
         ++first;
@@ -201,10 +180,10 @@ std::string Converter::Convert(int newBase)
 
 std::string ConvertText(const std::string& text, int base, int newBase)
 {
-    const bool validBases = base >= NSmin && base <= NSmax && newBase >= NSmin && newBase <= NSmax;
+    const bool validBases = IsBase(base) && IsBase(newBase);
     if (validBases && base == newBase) {
-        const size_t first = text.find_first_not_of('0');
-        return first == std::string::npos ? std::string("0") : text.substr(first);
+        std::string digits = trimleft(text);
+        return digits.empty() ? std::string("0") : digits;
     }
     if (validBases && text.size() <= static_cast<size_t>(WORD_DIGITS.of[base])) {
         const uint64_t value = ReadWord(text, 0, base, [base](char ch) { return DigitValue(ch, base); });
@@ -221,20 +200,16 @@ std::vector<uint32_t> DigitsToBinary(const std::string& text, int base)
     size_t first = 0;
     while (first < digits.size() && digits[first] <= 0)
         ++first;
-    if (first == digits.size() || base < NSmin || base > NSmax)
+    if (first == digits.size() || !IsBase(base))
         return Words();
     Words number = ReadBinary(digits, first, base);
-    while (!number.empty() && number.back() == 0)
-        number.pop_back();
+    words::Trim(number);
     return number;
 }
 
 std::string BinaryToDigits(const std::vector<uint32_t>& number, int base)
 {
-    size_t top = number.size();
-    while (top > 0 && number[top - 1] == 0)
-        --top;
-    if (top == 0 || base < NSmin || base > NSmax)
+    if (words::Significant(number.data(), number.size()) == 0 || !IsBase(base))
         return "0";
     return WriteBase(number, base);
 }

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "converter.h"
+#include "digitwords.h"
 #include "rational.h"
 #include "systems.h"
 
@@ -38,10 +39,8 @@ char DigitEnds::At(uint64_t position) const
 
 uint64_t DigitEnds::Above(uint64_t position, int base) const
 {
-    uint64_t value = 0;
-    for (uint64_t k = count; k-- > position;)
-        value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(DigitValue(At(k), NSmax));
-    return value;
+    return words::ValueOfDigits(0, static_cast<size_t>(count - position), static_cast<uint64_t>(base),
+                                [this](size_t i) { return DigitValue(At(count - 1 - i), NSmax); });
 }
 
 // A power near one already made is that one times a short power: one pass

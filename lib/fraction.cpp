@@ -2,25 +2,23 @@
 
 #include <algorithm>
 
+#include "constantbase.h"
+#include "digitwords.h"
 #include "limbs.h"
-#include "radix.h"
 #include "systems.h"
 
 namespace {
 
-using radix::LargestPower;
+using words::LargestPower;
 
-// Multiplies the fraction held in exactly `fraction.size()` limbs by factor
-// (below 2^32) and returns what overflows the top limb: the next digits.
-uint64_t MulFraction(limbs::Limbs& fraction, uint64_t factor)
+// Appends to text the count digits of a word of base^count, but no more
+// than make it total characters long.
+void AppendDigits(std::string& text, uint32_t word, int base, int count, size_t total)
 {
-    uint64_t carry = 0;
-    for (uint32_t& limb : fraction) {
-        uint64_t t = limb * factor + carry;
-        limb = static_cast<uint32_t>(t % limbs::BASE);
-        carry = t / limbs::BASE;
-    }
-    return carry;
+    char block[32];
+    words::UnpackWord(word, static_cast<uint32_t>(base), count,
+                      [&block, count](int at, int digit) { block[count - 1 - at] = DigitChar(digit); });
+    text.append(block, std::min(static_cast<size_t>(count), total - text.size()));
 }
 
 // The value a fraction reader gives ch: its digit value, 0 for a character
@@ -39,6 +37,24 @@ bool IsZero(const limbs::Limbs& x)
     return true;
 }
 
+// The passes of ConvertFraction over a fraction in words of BASE^k, the
+// radix a constant so that its division becomes a multiplication: each
+// multiplies by newBase^m and appends the m digits carried out of the top.
+template <int BASE>
+void Expand(words::Words& fraction, int newBase, size_t total, std::string& result)
+{
+    constexpr words::FixedRadix<LargestPower(BASE).power> radix{};
+    const words::WordPower out = LargestPower(newBase);
+    size_t low = 0;  // words below it are zero and stay so
+    while (result.size() < total && low < fraction.size()) {
+        const uint32_t next = words::MulAdd(fraction.data() + low, fraction.size() - low,
+                                            static_cast<uint32_t>(out.power), 0, radix);
+        AppendDigits(result, next, newBase, out.exponent, total);
+        while (low < fraction.size() && fraction[low] == 0)
+            ++low;
+    }
+}
+
 }  // namespace
 
 // Term k of the sum is floor(v * 10^P / base^k). Since floor(floor(a / b) / c)
@@ -48,7 +64,7 @@ bool IsZero(const limbs::Limbs& x)
 bdouble bfConvertToDec(std::string text, int base)
 {
     bdouble result("0.0");
-    if (base < NSmin || base > NSmax)
+    if (!IsBase(base))
         return result;
     const int precision = DoubleSize > 0 ? DoubleSize : 0;
     size_t at = text.find('.');
@@ -89,14 +105,12 @@ std::string bfConvertFromDec(bdouble x, int base, int prec)
     limbs::MulSmallAdd(fraction, limbs::Pow10(pad)[0], 0);
     fraction.resize(static_cast<size_t>((precision + pad) / limbs::BASE_DIGITS), 0);
 
-    if (base >= NSmin && base <= NSmax) {
-        const radix::Radix step = LargestPower(base);
-        char block[32];
+    if (IsBase(base)) {
+        const words::WordPower step = LargestPower(base);
         while (result.size() < total && !IsZero(fraction)) {
-            uint64_t next = MulFraction(fraction, step.power);
-            for (int k = step.exponent; k-- > 0; next /= static_cast<uint64_t>(base))
-                block[k] = DigitChar(static_cast<int>(next % static_cast<uint64_t>(base)));
-            result.append(block, std::min(static_cast<size_t>(step.exponent), total - result.size()));
+            const uint32_t next = words::MulAdd(fraction.data(), fraction.size(), static_cast<uint32_t>(step.power), 0,
+                                                limbs::Radix());
+            AppendDigits(result, next, base, step.exponent, total);
         }
     }
     result.resize(total, '0');
@@ -114,49 +128,17 @@ std::string ConvertFraction(const std::string& digits, int base, int newBase, in
         return result;
     const size_t total = static_cast<size_t>(count) + 2;
     result.reserve(total);
-    if (base >= NSmin && base <= NSmax && newBase >= NSmin && newBase <= NSmax) {
-        const uint64_t wordRadix = LargestPower(base).power;
-        const int perWord = LargestPower(base).exponent;
-        const radix::Radix out = LargestPower(newBase);
-        std::vector<uint32_t> words;  // least significant first
-        words.reserve(digits.size() / static_cast<size_t>(perWord) + 1);
+    if (IsBase(base) && IsBase(newBase)) {
+        const words::WordPower in = LargestPower(base);
         size_t end = digits.size();
         while (end > 0 && FractionDigit(digits[end - 1], base) == 0)
             --end;
-        for (size_t at = 0; at < end; at += static_cast<size_t>(perWord)) {
-            uint64_t word = 0;
-            for (size_t k = at; k < at + static_cast<size_t>(perWord); ++k)
-                word = word * static_cast<uint64_t>(base) + (k < end ? FractionDigit(digits[k], base) : 0);
-            words.push_back(static_cast<uint32_t>(word));
-        }
-        std::reverse(words.begin(), words.end());
-        size_t low = 0;  // words below it are zero and stay so
-        char block[32];
-        while (result.size() < total && low < words.size()) {
-            uint64_t carry = 0;
-            for (size_t i = low; i < words.size(); ++i) {
-                uint64_t t = words[i] * out.power + carry;
-                words[i] = static_cast<uint32_t>(t % wordRadix);
-                carry = t / wordRadix;
-            }
-            for (int k = out.exponent; k-- > 0; carry /= static_cast<uint64_t>(newBase))
-                block[k] = DigitChar(static_cast<int>(carry % static_cast<uint64_t>(newBase)));
-            result.append(block, std::min(static_cast<size_t>(out.exponent), total - result.size()));
-            while (low < words.size() && words[low] == 0)
-                ++low;
-        }
+        words::Words fraction = words::PackDigits(end, static_cast<uint32_t>(base), in.exponent, true,
+                                                  [&digits, base](size_t i) { return FractionDigit(digits[i], base); });
+        radix::WithConstantBase(base, [&](auto constant) {
+            Expand<decltype(constant)::value>(fraction, newBase, total, result);
+        });
     }
     result.resize(total, '0');
     return result;
-}
-
-std::string RoundZ(std::string text)
-{
-    size_t keep = text.find_last_not_of('0');
-    if (keep == std::string::npos)
-        return std::string();
-    text.erase(keep + 1);
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
 }

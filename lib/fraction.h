@@ -21,7 +21,4 @@ std::string bfConvertFromDec(bdouble x, int base, int prec);
 // base count as 0.
 std::string ConvertFraction(const std::string& digits, int base, int newBase, int count);
 
-// The text without its trailing "0"s and then without one trailing ".".
-std::string RoundZ(std::string text);
-
 #endif

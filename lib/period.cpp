@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "text.h"
+
 const uint32_t SMALL_PRIMES[PRIME_COUNT] = {2, 3, 5, 7, 11, 13};
 
 namespace {
@@ -81,16 +83,16 @@ std::string PrimePowers::Text() const
 {
     uint64_t value;
     if (Fits(value))
-        return std::to_string(value);
+        return NumToStr(value);
     std::string text;
     for (int k = 0; k < PRIME_COUNT; ++k) {
         if (exponent[k] == 0)
             continue;
         if (!text.empty())
             text += "·";
-        text += std::to_string(SMALL_PRIMES[k]);
+        text += NumToStr(SMALL_PRIMES[k]);
         if (exponent[k] > 1)
-            text += "^" + std::to_string(exponent[k]);
+            text += "^" + NumToStr(exponent[k]);
     }
     return text;
 }

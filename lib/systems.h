@@ -1,5 +1,6 @@
 // The numeral systems: their numbers, the largest Roman value, and the one
-// rule that ties a digit character to its value.
+// rule each for what a base is, what separates a number's parts, and which
+// digit character has which value.
 #ifndef KALVORIX_LIB_SYSTEMS_H
 #define KALVORIX_LIB_SYSTEMS_H
 
@@ -7,6 +8,24 @@ constexpr int ROMAN = -1;        // the Roman system's number, in lists, command
 constexpr int ROMAN_MAX = 3999;  // largest number that has a Roman numeral
 constexpr int NSmin = 2;         // smallest positional base
 constexpr int NSmax = 16;        // largest positional base
+
+// Whether base is a positional base the program works in, NSmin to NSmax.
+constexpr bool IsBase(int base)
+{
+    return base >= NSmin && base <= NSmax;
+}
+
+// Whether system is ROMAN or a base.
+constexpr bool IsSystem(int system)
+{
+    return system == ROMAN || IsBase(system);
+}
+
+// Whether ch separates a number's whole part from its fraction: "." or ",".
+constexpr bool IsSeparator(char ch)
+{
+    return ch == '.' || ch == ',';
+}
 
 // The digit alphabet: the value of each byte as a digit of the largest base,
 // -1 for a byte that is no digit. Small letters are never digits.

@@ -12,11 +12,6 @@
 // Outcome of the last CheckValid; nothing else writes it. Read by LibGetLastError.
 static int libERR_CODE = 0;
 
-static bool IsSeparator(unsigned char ch)
-{
-    return ch == '.' || ch == ',';
-}
-
 // Index of ch among the seven Roman letters, or -1. memchr compares bytes as
 // unsigned and, unlike strchr, does not match the NUL.
 static int RomanLetter(unsigned char ch)
@@ -50,7 +45,7 @@ bool CheckValid(const char* text, int len, int system)
     if (text == nullptr || len <= 0)
         return false;
     const size_t size = static_cast<size_t>(len);
-    if (IsSeparator(static_cast<unsigned char>(text[size - 1]))) {
+    if (IsSeparator(text[size - 1])) {
         libERR_CODE = LIB_TRAILINGSEP;
         return false;
     }
@@ -66,7 +61,7 @@ bool CheckValid(const char* text, int len, int system)
                 return false;
             if (++counts[letter] > 3)
                 repeated = true;
-        } else if (IsSeparator(ch)) {
+        } else if (IsSeparator(static_cast<char>(ch))) {
             ++separators;
         } else if (DigitValue(static_cast<char>(ch), system) < 0) {
             return false;

@@ -2,10 +2,15 @@
 // itself and passes every message but WM_PAINT on to the standard procedure,
 // which keeps doing the real work (capture, keyboard, BN_CLICKED).
 #include "buttons.h"
-#include "msgbox.h"
+#include "skin.h"
 #include "theme.h"
 
 namespace {
+
+HWND hmCtrls[8];                   // the skinned buttons; from InitInterface
+WNDPROC fnOldFuncs[8];             // their own procedures; from InitInterface to DeleteInterface
+int ihmcLen;                       // number of handles given to InitInterface
+WNDPROC fnOldCbtOK;                // the box button's own procedure; from each SkinBoxButton
 
 bool bLBPRESStr, bMHOVERtr;        // convert button; pressed and hover flags for the whole run
 bool bLBPRESSab, bMHOVERab;        // about button
@@ -180,7 +185,43 @@ LRESULT CALLBACK MADDButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return H
 LRESULT CALLBACK MSUBButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(MSUB, h, msg, w, l); }
 LRESULT CALLBACK MMULButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(MMUL, h, msg, w, l); }
 LRESULT CALLBACK MDIVButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(MDIV, h, msg, w, l); }
+namespace {
+
 LRESULT CALLBACK OKButtonProc(HWND h, UINT msg, WPARAM w, LPARAM l) { return Handle(OK, h, msg, w, l); }
+
+const WNDPROC PROCEDURES[8] = {
+    TrButtonProc, AbButtonProc, MCButtonProc, MRButtonProc,
+    MADDButtonProc, MSUBButtonProc, MMULButtonProc, MDIVButtonProc,
+};
+
+}  // namespace
+
+int InitInterface(HWND /*parent*/, HINSTANCE instance, HWND* buttons, int count, HFONT font, bool isXP)
+{
+    ihmcLen = count;
+    LoadTheme(instance, font, isXP);
+    for (int i = 0; i < count && i < 8; ++i)
+        hmCtrls[i] = buttons[i];
+    for (int i = 0; i < 8; ++i)
+        fnOldFuncs[i] = reinterpret_cast<WNDPROC>(
+            SetWindowLongA(buttons[i], GWL_WNDPROC, reinterpret_cast<LONG>(PROCEDURES[i])));
+    return 0;
+}
+
+void DeleteInterface()
+{
+    for (int i = 0; i < ihmcLen && i < 8; ++i)
+        SetWindowLongA(hmCtrls[i], GWL_WNDPROC, reinterpret_cast<LONG>(fnOldFuncs[i]));
+    FreeTheme();
+}
+
+void SkinBoxButton(HWND button)
+{
+    bLBPRESSok = false;
+    bMHOVERok = false;
+    fnOldCbtOK = reinterpret_cast<WNDPROC>(
+        SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(OKButtonProc)));
+}
 
 void SkinCloseButton(HWND button)
 {
@@ -188,12 +229,6 @@ void SkinCloseButton(HWND button)
     bMHOVERcl = false;
     fnOldCloseButton = reinterpret_cast<WNDPROC>(
         SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(CloseButtonProc)));
-}
-
-void ResetOKButton()
-{
-    bLBPRESSok = false;
-    bMHOVERok = false;
 }
 
 void BTNRDrawNormal(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_BTNR, LOOK_NORMAL); }

@@ -32,10 +32,10 @@ LRESULT CALLBACK MADDButtonProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK MSUBButtonProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK MMULButtonProc(HWND, UINT, WPARAM, LPARAM);
 LRESULT CALLBACK MDIVButtonProc(HWND, UINT, WPARAM, LPARAM);
-LRESULT CALLBACK OKButtonProc(HWND, UINT, WPARAM, LPARAM);
 
-// Clears the flags of the message box button before it is subclassed anew.
-void ResetOKButton();
+// Paints the message box's button as the skin's, its flags cleared, until
+// the next box: the box's one button is subclassed anew for each box.
+void SkinBoxButton(HWND button);
 
 void BTNRDrawNormal(HDC hdc, HDC memory, RECT face);
 void BTNRDrawHover(HDC hdc, HDC memory, RECT face);

@@ -13,13 +13,6 @@ constexpr uint32_t clrTextNormal = 0x00444444;
 constexpr uint32_t clrTextHover = 0x0027C49A;
 constexpr uint32_t clrTextDisabled = 0x00B4B4B4;
 
-// The owner-drawn items of the main window's system lists: every second row of
-// a drop-down is striped, and the text starts a few pixels from the left.
-constexpr uint32_t clrListStripe = 0x00F0F0F0;
-constexpr int LIST_FIELD_HEIGHT = 17;  // the selection field
-constexpr int LIST_ITEM_HEIGHT = 19;   // a row of the drop-down
-constexpr int LIST_TEXT_LEFT = 6;
-
 enum ButtonLook { LOOK_NORMAL, LOOK_HOVER, LOOK_PRESSED, LOOK_DISABLED };
 
 // Disabled wins over pressed, pressed over hover.

@@ -4,11 +4,8 @@
 // is relabelled "Закрыть", moved into the bottom right corner and painted
 // by the skin.
 #include "buttons.h"
-#include "msgbox.h"
 #include "skin.h"
 #include "theme.h"
-
-WNDPROC fnOldCbtOK;        // the box button's own procedure; from each activation
 
 namespace {
 
@@ -19,7 +16,6 @@ WNDPROC fnOldCbtWnd;       // the box's own procedure
 HBRUSH hBrushCbtWhite;     // background of the box's texts; made once, lives for the run
 int iOkWidth, iOkHeight;   // the button's size taken at activation; for each box
 
-const int FOOTER_HEIGHT = 50;
 const int FOOTER_HEIGHT_XP = 43;
 
 // Puts the button 8 pixels from the right and 10 from the bottom of the box,
@@ -62,7 +58,6 @@ LRESULT CALLBACK CBTProc(int code, WPARAM wParam, LPARAM lParam)
     Unhook();
     hChildWnd = reinterpret_cast<HWND>(wParam);
     hIDOK = GetDlgItem(hChildWnd, IDOK);
-    ResetOKButton();
     fnOldCbtWnd = reinterpret_cast<WNDPROC>(
         SetWindowLongA(hChildWnd, GWL_WNDPROC, reinterpret_cast<LONG>(CBTWndProc)));
     if (hIDOK == nullptr)
@@ -73,8 +68,7 @@ LRESULT CALLBACK CBTProc(int code, WPARAM wParam, LPARAM lParam)
     iOkHeight = button.bottom + 2;
     SetWindowTextA(hIDOK, "Закрыть");
     PlaceButton();
-    fnOldCbtOK = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(hIDOK, GWL_WNDPROC, reinterpret_cast<LONG>(OKButtonProc)));
+    SkinBoxButton(hIDOK);
     return 0;
 }
 
@@ -86,7 +80,7 @@ LRESULT CALLBACK CBTWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         GetClientRect(hwnd, &client);
         PAINTSTRUCT ps;
         HDC hdc = BeginPaint(hwnd, &ps);
-        PaintBoxBody(hdc, client, iIsXP ? FOOTER_HEIGHT_XP : FOOTER_HEIGHT);
+        PaintBoxBody(hdc, client, iIsXP ? FOOTER_HEIGHT_XP : BOX_FOOTER_HEIGHT);
         EndPaint(hwnd, &ps);
         return 1;
     }

@@ -24,6 +24,9 @@ HBRUSH GetEditBKG();
 // box's button is painted, until the button is destroyed. One at a time.
 void SkinCloseButton(HWND button);
 
+// The message box's grey footer, in pixels (43 on older systems).
+constexpr int BOX_FOOTER_HEIGHT = 50;
+
 // The body of a window painted as the message box's: white, with a grey
 // footer of footerHeight pixels and the gradient line on top of it.
 void PaintBoxBody(HDC hdc, RECT client, int footerHeight);

@@ -1,25 +1,18 @@
-// The theme: bitmaps from the program's resources, the operator captions,
-// and the subclassing of the main window's buttons.
+// The theme: bitmaps from the program's resources and the operator captions.
 #include "skin.h"
 #include "theme.h"
-#include "buttons.h"
 
 char TADD[2] = {'+', 0};                    // sign of M+; constant
 char TSUB[2] = {'-', 0};                    // sign of M-; constant
 char TMUL[2] = {'\xD7', 0};                 // sign of M×; "*" from InitInterface on older systems
 char TDIV[2] = {'\xF7', 0};                 // sign of M÷; "/" from InitInterface on older systems
 
-HWND hmCtrls[8];                            // the skinned buttons; from InitInterface
-WNDPROC fnOldFuncs[8];                      // their own procedures; from InitInterface to DeleteInterface
 HFONT ihFont;                               // the main font, owned by the application
 bool iIsXP;                                 // older-system flag given to InitInterface
 HBITMAP hBmpLine;                           // separator of the message box; from InitInterface to DeleteInterface
 BITMAP bmpLine;                             // its size
 
 namespace {
-
-int ihmcLen;                                // number of handles given to InitInterface
-HWND MainHwnd;                              // the parent window given to InitInterface
 
 HBITMAP hBmpL, hBmpR, hBmpC;                // normal pieces; from InitInterface to DeleteInterface
 HBITMAP hBmpLh, hBmpRh, hBmpCh;             // hover pieces
@@ -65,11 +58,6 @@ const Piece MIDDLE[4] = {{&hBmpC, &bmpC}, {&hBmpCh, &bmpCh}, {&hBmpCp, &bmpCp}, 
 const Piece SQUARE_LEFT[4] = {{&hBmpSML, &bmpSML}, {&hBmpSMLh, &bmpSMLh}, {&hBmpSMLp, &bmpSMLp}, {&hBmpSMLd, &bmpSMLd}};
 const Piece SQUARE_RIGHT[4] = {{&hBmpSMR, &bmpSMR}, {&hBmpSMRh, &bmpSMRh}, {&hBmpSMRp, &bmpSMRp}, {&hBmpSMRd, &bmpSMRd}};
 
-const WNDPROC PROCEDURES[8] = {
-    TrButtonProc, AbButtonProc, MCButtonProc, MRButtonProc,
-    MADDButtonProc, MSUBButtonProc, MMULButtonProc, MDIVButtonProc,
-};
-
 // Blits a piece from the memory context, putting the context's bitmap back.
 // A piece that failed to load is not drawn.
 void Blit(HDC hdc, HDC memory, const Piece& piece, int x, int width)
@@ -105,33 +93,23 @@ void DrawLayout(HDC hdc, HDC memory, RECT face, ButtonLayout layout, ButtonLook 
     Blit(hdc, memory, right, face.right - right.size->bmWidth, right.size->bmWidth);
 }
 
-int InitInterface(HWND parent, HINSTANCE instance, HWND* buttons, int count, HFONT font, bool isXP)
+void LoadTheme(HINSTANCE instance, HFONT font, bool isXP)
 {
-    ihmcLen = count;
     ihFont = font;
     iIsXP = isXP;
-    MainHwnd = parent;
     if (iIsXP) {
         TMUL[0] = '*';
         TDIV[0] = '/';
     }
-    for (int i = 0; i < count && i < 8; ++i)
-        hmCtrls[i] = buttons[i];
     for (const Resource& r : RESOURCES)
         *r.piece.handle = LoadBitmapA(instance, MAKEINTRESOURCEA(r.id));
     for (const Resource& r : RESOURCES)
         if (r.piece.size)
             GetObjectA(*r.piece.handle, sizeof(BITMAP), r.piece.size);
-    for (int i = 0; i < 8; ++i)
-        fnOldFuncs[i] = reinterpret_cast<WNDPROC>(
-            SetWindowLongA(buttons[i], GWL_WNDPROC, reinterpret_cast<LONG>(PROCEDURES[i])));
-    return 0;
 }
 
-void DeleteInterface()
+void FreeTheme()
 {
-    for (int i = 0; i < ihmcLen && i < 8; ++i)
-        SetWindowLongA(hmCtrls[i], GWL_WNDPROC, reinterpret_cast<LONG>(fnOldFuncs[i]));
     for (const Resource& r : RESOURCES) {
         DeleteObject(*r.piece.handle);
         *r.piece.handle = nullptr;

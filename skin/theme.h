@@ -14,12 +14,16 @@ extern char TSUB[2];
 extern char TMUL[2];
 extern char TDIV[2];
 
-extern HWND hmCtrls[8];
-extern WNDPROC fnOldFuncs[8];
 extern HFONT ihFont;
 extern bool iIsXP;
 extern HBITMAP hBmpLine;
 extern BITMAP bmpLine;
+
+// Sets the main font and the older-system flag, and loads the bitmaps.
+void LoadTheme(HINSTANCE instance, HFONT font, bool isXP);
+
+// Frees the bitmaps.
+void FreeTheme();
 
 // Fills rect with a brush of colour made for this fill alone.
 void FillSolid(HDC hdc, const RECT& rect, COLORREF colour);

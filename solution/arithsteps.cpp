@@ -332,7 +332,7 @@ std::string Header(const ArithmeticRequest& request, const Operand& a, const Ope
         ? " в десятичной системе счисления, ответ — римскими цифрами"
         : " в " + SystemName(request.target, Case::PREPOSITIONAL);
     return "Вычисляем " + Signed(a, false) + " " + OperationSign(request.operation) + " " + Signed(b, true) + where
-        + (fraction && request.target != ROMAN ? ", точность " + std::to_string(precision) : std::string()) + ".";
+        + (fraction && request.target != ROMAN ? ", точность " + NumToStr(precision) : std::string()) + ".";
 }
 
 // Neither the column nor the corner is needed for a zero product or quotient.

@@ -12,6 +12,7 @@
 #include "notation.h"
 #include "steptext.h"
 #include "systems.h"
+#include "text.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ std::string InBase(uint64_t value, int base)
 std::string BaseForm(uint64_t value, int base)
 {
     const std::string digits = InBase(value, base);
-    return digits == std::to_string(value) ? std::string() : " = " + Based(digits, base);
+    return digits == NumToStr(value) ? std::string() : " = " + Based(digits, base);
 }
 
 // A term of a column's sum: as written (a digit of the base, or a carry in
@@ -54,7 +55,7 @@ Term DigitTerm(char digit)
 
 Term NumberTerm(uint64_t value)
 {
-    return {std::to_string(value), value};
+    return {NumToStr(value), value};
 }
 
 // "B + 7 + 1", and " = 11 + 7 + 1" when a letter digit is among the terms.
@@ -65,8 +66,8 @@ std::string Expression(const std::vector<Term>& terms, const char* sign)
     for (const Term& term : terms) {
         const std::string separator = shown.empty() ? "" : std::string(" ") + sign + " ";
         shown += separator + term.shown;
-        values += separator + std::to_string(term.value);
-        letters = letters || term.shown != std::to_string(term.value);
+        values += separator + NumToStr(term.value);
+        letters = letters || term.shown != NumToStr(term.value);
     }
     return letters ? shown + " = " + values : shown;
 }
@@ -205,7 +206,7 @@ std::string WritePhrase(uint64_t value, int base, bool top)
     const std::string write = "пишем " + InBase(digit, base);
     if (carry == 0)
         return write + ".";
-    return write + ", " + std::to_string(carry) + (top ? " пишем впереди, в новый старший разряд." : " переносим.");
+    return write + ", " + NumToStr(carry) + (top ? " пишем впереди, в новый старший разряд." : " переносим.");
 }
 
 }  // namespace
@@ -225,7 +226,7 @@ std::vector<std::string> ColumnAdditionLines(const Positional& a, const Position
     const bool known = !x.all.empty() && !y.all.empty();  // every column's digits
     std::vector<std::string> lines = {
         "Складываем столбиком, разряд за разрядом справа налево: цифра первого числа + цифра второго + перенос.",
-        "Если сумма не меньше основания " + std::to_string(base) + ", пишем её младшую цифру, а старшую переносим "
+        "Если сумма не меньше основания " + NumToStr(base) + ", пишем её младшую цифру, а старшую переносим "
         "в следующий разряд."};
     if (aligned.padded)
         lines.push_back(ALIGN_ZEROS);
@@ -243,7 +244,7 @@ std::vector<std::string> ColumnAdditionLines(const Positional& a, const Position
         std::vector<std::pair<uint64_t, std::string>> marks;
         for (uint64_t k = 1; k < columns; ++k)
             if (carryOf(k) != 0)
-                marks.push_back({k, std::to_string(carryOf(k))});
+                marks.push_back({k, NumToStr(carryOf(k))});
         drawing.Marks(marks);
         drawing.Number(' ', tx);
         drawing.Number('+', ty);
@@ -265,7 +266,7 @@ std::vector<std::string> ColumnAdditionLines(const Positional& a, const Position
         if (carry != 0)
             terms.push_back(NumberTerm(carry));
         const uint64_t value = terms[0].value + terms[1].value + carry;
-        table.Add({std::to_string(k + 1) + ")", " " + Expression(terms, "+") + " = " + std::to_string(value)
+        table.Add({NumToStr(k + 1) + ")", " " + Expression(terms, "+") + " = " + NumToStr(value)
                    + BaseForm(value, base) + ": " + WritePhrase(value, base, k + 1 == columns)});
     }
     AppendTable(lines, table, columns);
@@ -283,7 +284,7 @@ std::vector<std::string> ColumnSubtractionLines(const Positional& a, const Posit
     const bool known = !x.all.empty() && !y.all.empty();
     std::vector<std::string> lines = {
         "Вычитаем столбиком, разряд за разрядом справа налево. Если цифры уменьшаемого не хватает,",
-        "занимаем единицу старшего разряда: она равна " + std::to_string(base) + " единицам этого разряда.",
+        "занимаем единицу старшего разряда: она равна " + NumToStr(base) + " единицам этого разряда.",
         "Над разрядом, у которого заняли, ставим точку: там вычитаем ещё эту единицу (- 1)."};
     if (aligned.padded)
         lines.push_back(ALIGN_ZEROS);
@@ -327,14 +328,14 @@ std::vector<std::string> ColumnSubtractionLines(const Positional& a, const Posit
         uint64_t value;
         if (borrowed == 0) {
             value = top - lent - bottom;
-            work += " = " + std::to_string(value) + BaseForm(value, base) + ":";
+            work += " = " + NumToStr(value) + BaseForm(value, base) + ":";
         } else {
             value = static_cast<uint64_t>(base) + top - lent - bottom;
-            work += ": не хватает, занимаем единицу старшего разряда: " + std::to_string(base) + " + "
-                + std::to_string(top) + " - " + std::to_string(bottom) + (lent != 0 ? " - 1" : "") + " = "
-                + std::to_string(value) + BaseForm(value, base) + ":";
+            work += ": не хватает, занимаем единицу старшего разряда: " + NumToStr(base) + " + "
+                + NumToStr(top) + " - " + NumToStr(bottom) + (lent != 0 ? " - 1" : "") + " = "
+                + NumToStr(value) + BaseForm(value, base) + ":";
         }
-        table.Add({std::to_string(k + 1) + ")", " " + work + " пишем " + InBase(value, base) + "."});
+        table.Add({NumToStr(k + 1) + ")", " " + work + " пишем " + InBase(value, base) + "."});
     }
     AppendTable(lines, table, columns);
     if (d.count < columns - (aligned.fraction > 0 && aligned.fraction + 1 >= columns ? 0 : 0) && d.count + 1 < columns + 1
@@ -350,20 +351,20 @@ std::vector<std::string> DigitProductLines(const std::string& a, uint32_t digit,
     for (size_t i = a.size(); i-- > 0;) {
         const uint64_t d = static_cast<uint64_t>(DigitValue(a[i], NSmax));
         const std::string m = InBase(digit, base);
-        std::string shown = std::string(1, a[i]) + " · " + m, values = std::to_string(d) + " · " + std::to_string(digit);
+        std::string shown = std::string(1, a[i]) + " · " + m, values = NumToStr(d) + " · " + NumToStr(digit);
         if (carry != 0) {
-            shown += " + " + std::to_string(carry);
-            values += " + " + std::to_string(carry);
+            shown += " + " + NumToStr(carry);
+            values += " + " + NumToStr(carry);
         }
         const uint64_t value = d * digit + carry;
-        std::string line = "    " + shown + (shown != values ? " = " + values : "") + " = " + std::to_string(value)
+        std::string line = "    " + shown + (shown != values ? " = " + values : "") + " = " + NumToStr(value)
             + BaseForm(value, base) + ": ";
         carry = value / static_cast<uint64_t>(base);
         if (i == 0 || (carry == 0 && i == 0))
             line += "пишем " + InBase(value, base) + ".";
         else
             line += "пишем " + InBase(value % static_cast<uint64_t>(base), base)
-                + (carry != 0 ? ", " + std::to_string(carry) + " в уме." : ".");
+                + (carry != 0 ? ", " + NumToStr(carry) + " в уме." : ".");
         lines.push_back(line);
     }
     return lines;
@@ -430,7 +431,7 @@ std::vector<std::string> ColumnMultiplicationLines(const Positional& a, const Po
     std::vector<std::string> products;
     for (const Partial& partial : partials) {
         const std::string m = InBase(partial.digit, base);
-        table.Add({std::to_string(partial.row + 1) + ")", " " + (x.all.empty() ? tx : x.all) + " · " + m + " = "
+        table.Add({NumToStr(partial.row + 1) + ")", " " + (x.all.empty() ? tx : x.all) + " · " + m + " = "
                    + EndsText(partial.ends, 0, false)
                    + (partial.row == 0 ? std::string() : ", сдвиг на " + CountOf(partial.row, "разряд", "разряда", "разрядов"))});
     }
@@ -456,7 +457,7 @@ std::vector<std::string> ColumnMultiplicationLines(const Positional& a, const Po
     if (point > 0) {
         const std::string placed = EndsText(p, point, false), written = EndsText(p, point, true);
         lines.push_back("После точки в первом множителе " + DigitCount(a.fraction) + ", во втором — "
-                        + std::to_string(b.fraction) + ": в произведении отделяем точкой "
+                        + NumToStr(b.fraction) + ": в произведении отделяем точкой "
                         + CountOf(point, "цифру", "цифры", "цифр") + " справа: " + placed + ".");
         if (written != placed)
             lines.push_back("Нули в конце дробной части не пишем: " + written + ".");

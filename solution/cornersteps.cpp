@@ -13,6 +13,7 @@
 #include "rational.h"
 #include "steptext.h"
 #include "systems.h"
+#include "text.h"
 
 namespace {
 
@@ -319,14 +320,14 @@ std::vector<std::string> CornerDivisionLines(const Positional& a, const Position
         const bool point = step.index + 1 == stream.Whole() && steps > 0;
         const std::string end = point ? "; цифры целой части кончились: в частном ставим точку" : "";
         if (longDivisor) {
-            table.Add({std::to_string(shown[k] + 1) + ")", " " + partial + ": цифра " + InBase(step.digit, base)
+            table.Add({NumToStr(shown[k] + 1) + ")", " " + partial + ": цифра " + InBase(step.digit, base)
                        + ", остаток " + remainder + end});
             continue;
         }
         const std::string work = step.digit == 0
             ? "остаток " + partial + " (" + partial + " меньше " + divisorText + ")"
             : "остаток " + partial + " - " + Short(reader, step.product) + " = " + remainder;
-        table.Add({std::to_string(shown[k] + 1) + ")", " " + partial + " : " + divisorText + " = " + InBase(step.digit, base)
+        table.Add({NumToStr(shown[k] + 1) + ")", " " + partial + " : " + divisorText + " = " + InBase(step.digit, base)
                    + ", " + work + end});
     }
     const std::vector<std::string> tableLines = table.Lines(total);
@@ -336,8 +337,8 @@ std::vector<std::string> CornerDivisionLines(const Positional& a, const Position
         lines.push_back("Остаток 0, и цифры делимого кончились: деление закончено.");
         break;
     case End::PERIOD:
-        lines.push_back("Остаток " + Short(reader, rows.back().remainder) + " после шага " + std::to_string(total)
-                        + " уже был после шага " + std::to_string(stream.Whole() - first + repeatFrom)
+        lines.push_back("Остаток " + Short(reader, rows.back().remainder) + " после шага " + NumToStr(total)
+                        + " уже был после шага " + NumToStr(stream.Whole() - first + repeatFrom)
                         + ": дальше цифры частного повторяются, период — " + CountOf(facts.period, "цифра", "цифры", "цифр")
                         + ".");
         break;

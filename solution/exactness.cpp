@@ -4,6 +4,7 @@
 
 #include "fraction.h"
 #include "steptext.h"
+#include "text.h"
 
 namespace {
 
@@ -50,7 +51,8 @@ std::string ExactnessSentence(const Exactness& facts, const std::string& whole, 
     std::string sentence = "Результат обрезан до " + CountOf(static_cast<uint64_t>(precision), "цифры", "цифр", "цифр")
         + " после точки, не округлён.\nТочное значение";
     if (!facts.written)
-        return sentence + " — " + Lengths(facts.expansion) + ", больше 10 000 цифр, поэтому не выписано.";
+        return sentence + " — " + Lengths(facts.expansion) + ", больше " + GroupedNumber(LONGEST_EXACT)
+            + " цифр, поэтому не выписано.";
     const std::string value = ExactValue(facts, whole);
     sentence += ": " + Shortened(value) + Mark(to) + ".";
     if (value.size() > LONG_NUMBER)

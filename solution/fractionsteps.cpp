@@ -29,8 +29,8 @@ std::string ZeroPadded(const std::string& n, size_t width)
 void Reduce(Limbs& num, Limbs& den, PrimePowers& powers)
 {
     for (int k = 0; k < PRIME_COUNT; ++k) {
-        const uint64_t shared = bignum::RemoveFactor(num, SMALL_PRIMES[k], powers.exponent[k]);
-        bignum::RemoveFactor(den, SMALL_PRIMES[k], shared);
+        const uint64_t shared = limbs::RemoveFactor(num, SMALL_PRIMES[k], powers.exponent[k]);
+        limbs::RemoveFactor(den, SMALL_PRIMES[k], shared);
         powers.exponent[k] -= shared;
     }
 }
@@ -52,8 +52,8 @@ std::string DecimalText(uint32_t whole, const Limbs& num, const Limbs& den, cons
     const std::string prefix = std::to_string(whole) + ".";
     const uint64_t length = prefix.size() + places;
     if (length <= LONG_NUMBER) {
-        Limbs scaled = limbs::Mul(num, limbs::Mul(bignum::Power(2, places - a), bignum::Power(5, places - b)));
-        return prefix + ZeroPadded(bignum::ToDecimal(scaled), static_cast<size_t>(places));
+        Limbs scaled = limbs::Mul(num, limbs::Mul(limbs::Power(2, places - a), limbs::Power(5, places - b)));
+        return prefix + ZeroPadded(limbs::ToDecimal(scaled), static_cast<size_t>(places));
     }
     const size_t headPlaces = NUMBER_END - prefix.size();
     Limbs rest;
@@ -61,13 +61,13 @@ std::string DecimalText(uint32_t whole, const Limbs& num, const Limbs& den, cons
     const uint64_t tail = bignum::MulLow(bignum::LowDigits(num),
                                          bignum::MulLow(bignum::PowerLow(2, places - a), bignum::PowerLow(5, places - b)))
         % TAIL_MODULUS;
-    return ShortenedEnds(prefix + ZeroPadded(bignum::ToDecimal(head), headPlaces),
+    return ShortenedEnds(prefix + ZeroPadded(limbs::ToDecimal(head), headPlaces),
                          ZeroPadded(std::to_string(tail), NUMBER_END), length);
 }
 
 std::string CommonFraction(const Limbs& num, const Limbs& den)
 {
-    return Shortened(bignum::ToDecimal(num)) + "/" + Shortened(bignum::ToDecimal(den));
+    return Shortened(limbs::ToDecimal(num)) + "/" + Shortened(limbs::ToDecimal(den));
 }
 
 std::string Power(int base, uint64_t exponent, bool negative)
@@ -85,22 +85,22 @@ Fraction FractionOf(const std::string& digits, int base)
     if (kept.empty())
         return fraction;
     const uint64_t k = kept.size();
-    fraction.num = bignum::FromDecimal(ConvertText(kept, base, 10));
+    fraction.num = limbs::FromDecimal(ConvertText(kept, base, 10));
     const PrimePowers ofBase = FactorsOf(static_cast<uint64_t>(base));
     bool reduced = false;
     for (int p = 0; p < PRIME_COUNT; ++p) {
         const uint64_t e = k * ofBase.exponent[p];
-        const uint64_t shared = bignum::RemoveFactor(fraction.num, SMALL_PRIMES[p], e);
+        const uint64_t shared = limbs::RemoveFactor(fraction.num, SMALL_PRIMES[p], e);
         fraction.powers.exponent[p] = e - shared;
         reduced = reduced || shared != 0;
     }
     if (!reduced) {
-        fraction.den = base == 10 ? limbs::Pow10(static_cast<int>(k)) : bignum::Power(static_cast<uint32_t>(base), k);
+        fraction.den = base == 10 ? limbs::Pow10(static_cast<int>(k)) : limbs::Power(static_cast<uint32_t>(base), k);
         return fraction;
     }
     for (int p = 0; p < PRIME_COUNT; ++p)
         if (fraction.powers.exponent[p] != 0)
-            fraction.den = limbs::Mul(fraction.den, bignum::Power(SMALL_PRIMES[p], fraction.powers.exponent[p]));
+            fraction.den = limbs::Mul(fraction.den, limbs::Power(SMALL_PRIMES[p], fraction.powers.exponent[p]));
     return fraction;
 }
 
@@ -123,7 +123,7 @@ std::vector<MultiplicationRow> MultiplicationRows(const Fraction& fraction, int 
     uint64_t at = 0;
     for (uint64_t row : ShownRows(rowCount)) {
         if (row != at) {
-            limbs::DivMod(limbs::Mul(fraction.num, bignum::Power(static_cast<uint32_t>(base), row)), fraction.den,
+            limbs::DivMod(limbs::Mul(fraction.num, limbs::Power(static_cast<uint32_t>(base), row)), fraction.den,
                           current);
             at = row;
         }

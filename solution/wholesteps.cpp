@@ -27,7 +27,7 @@ std::string Term(uint32_t digit, int base, uint64_t power)
 void MultiplyByPower(Limbs& x, int base, uint64_t count)
 {
     if (count > 8) {
-        x = limbs::Mul(x, bignum::Power(static_cast<uint32_t>(base), count));
+        x = limbs::Mul(x, limbs::Power(static_cast<uint32_t>(base), count));
         return;
     }
     for (uint64_t k = 0; k < count; ++k)
@@ -51,7 +51,7 @@ std::vector<TermRow> ExpansionRows(const std::string& digits, int base)
         Limbs value = power;
         const uint32_t digit = static_cast<uint32_t>(std::max(DigitValue(digits[at], base), 0));
         limbs::MulSmallAdd(value, digit, 0);
-        rows[k] = {digit, wanted, Shortened(bignum::ToDecimal(value))};
+        rows[k] = {digit, wanted, Shortened(limbs::ToDecimal(value))};
     }
     return rows;
 }
@@ -85,20 +85,20 @@ std::vector<std::string> ExpansionLines(const std::string& digits, int base, con
 
 std::vector<DivisionRow> DivisionRows(const std::string& decimal, int base, uint64_t rowCount)
 {
-    const Limbs number = bignum::FromDecimal(decimal);
+    const Limbs number = limbs::FromDecimal(decimal);
     std::vector<DivisionRow> rows;
     Limbs current = number;
     uint64_t at = 0;
     for (uint64_t row : ShownRows(rowCount)) {
         if (row != at) {
             Limbs rest;
-            current = limbs::DivMod(number, bignum::Power(static_cast<uint32_t>(base), row), rest);
+            current = limbs::DivMod(number, limbs::Power(static_cast<uint32_t>(base), row), rest);
             at = row;
         }
         DivisionRow step;
-        step.dividend = Shortened(bignum::ToDecimal(current));
+        step.dividend = Shortened(limbs::ToDecimal(current));
         step.remainder = limbs::DivSmall(current, static_cast<uint32_t>(base));
-        step.quotient = Shortened(bignum::ToDecimal(current));
+        step.quotient = Shortened(limbs::ToDecimal(current));
         rows.push_back(step);
         ++at;
     }

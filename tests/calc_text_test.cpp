@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
+#include <utility>
 
 #include "text.h"
 
@@ -28,6 +30,7 @@ TEST(TextHelpers, TrimRightDropsTrailingZerosEvenOfWholeNumbers)
     const TextCase cases[] = {
         {"1.2500", "1.25"}, {"3.000", "3"}, {"100", "1"}, {"000", "0"}, {"0", "0"},
         {".0", ""}, {"", ""}, {"10.", "10"}, {"0.", "0"}, {"A.C0", "A.C"},
+        {"12.5000", "12.5"}, {"0.0000", "0"}, {"0.10", "0.1"}, {"-1010.0100", "-1010.01"},
     };
     for (const TextCase& c : cases) {
         SCOPED_TRACE(c.input);
@@ -60,6 +63,21 @@ TEST(TextHelpers, NumToStrWritesPlainDecimal)
     EXPECT_EQ(NumToStr(INT_MAX), "2147483647");
     for (int value : {1, 9, 10, 1000, 123456789})
         EXPECT_EQ(StrToNum(NumToStr(value)), value);
+}
+
+TEST(TextHelpers, NumToStrWritesEveryWidthAndGroupsLongNumbers)
+{
+    EXPECT_EQ(NumToStr(UINT64_MAX), "18446744073709551615");
+    EXPECT_EQ(NumToStr(INT64_MIN), "-9223372036854775808");
+    EXPECT_EQ(NumToStr(static_cast<unsigned char>(200)), "200");
+    const std::pair<unsigned long long, const char*> rows[] = {
+        {0, "0"}, {9999, "9999"}, {10000, "10 000"}, {100000, "100 000"}, {1234567, "1 234 567"},
+        {UINT64_MAX, "18 446 744 073 709 551 615"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.second);
+        EXPECT_EQ(GroupedNumber(row.first), row.second);
+    }
 }
 
 TEST(TextHelpers, ReverseAndRepeat)

@@ -8,17 +8,17 @@
 
 namespace {
 
-using words::Radix;
+using words::WordRadix;
 using words::Words;
 
 // The radices the program multiplies in, and the extremes: 2^32, 10^9, the
 // largest and the smallest word radix of a base (3^20, 12^8), and 2.
-std::vector<Radix> Radices()
+std::vector<WordRadix> Radices()
 {
-    return {Radix::Binary(), Radix(1000000000u), Radix(3486784401u), Radix(429981696u), Radix(2u)};
+    return {WordRadix::Binary(), WordRadix(1000000000u), WordRadix(3486784401u), WordRadix(429981696u), WordRadix(2u)};
 }
 
-Words RandomWords(std::mt19937_64& rng, size_t n, const Radix& radix)
+Words RandomWords(std::mt19937_64& rng, size_t n, const WordRadix& radix)
 {
     Words x(n);
     for (uint32_t& w : x)
@@ -27,7 +27,7 @@ Words RandomWords(std::mt19937_64& rng, size_t n, const Radix& radix)
 }
 
 // x mod q by Horner's rule over the words: needs none of the code under test.
-uint64_t Mod(const Words& x, const Radix& radix, uint64_t q)
+uint64_t Mod(const Words& x, const WordRadix& radix, uint64_t q)
 {
     uint64_t r = 0;
     for (size_t i = x.size(); i-- > 0;)
@@ -36,7 +36,7 @@ uint64_t Mod(const Words& x, const Radix& radix, uint64_t q)
 }
 
 // The product as the schoolbook method gives it, trimmed.
-Words SchoolbookProduct(const Words& a, const Words& b, const Radix& radix)
+Words SchoolbookProduct(const Words& a, const Words& b, const WordRadix& radix)
 {
     Words r(a.size() + b.size());
     words::Schoolbook(a.data(), a.size(), b.data(), b.size(), r.data(), radix);
@@ -44,7 +44,7 @@ Words SchoolbookProduct(const Words& a, const Words& b, const Radix& radix)
     return r;
 }
 
-std::string Name(const Radix& radix, size_t na, size_t nb, const char* kind)
+std::string Name(const WordRadix& radix, size_t na, size_t nb, const char* kind)
 {
     return std::to_string(radix.Value()) + ": " + std::to_string(na) + " x " + std::to_string(nb) + " words, " + kind;
 }
@@ -52,7 +52,7 @@ std::string Name(const Radix& radix, size_t na, size_t nb, const char* kind)
 TEST(Words, SplitDividesAWideValueByTheRadix)
 {
     std::mt19937_64 rng(3);
-    for (const Radix& radix : Radices()) {
+    for (const WordRadix& radix : Radices()) {
         for (int round = 0; round < 2000; ++round) {
             const uint32_t high = static_cast<uint32_t>(rng() % radix.Value());
             const uint64_t low = round == 0 ? UINT64_MAX : rng();
@@ -98,7 +98,7 @@ TEST(Words, ProductsAroundEverySwitch)
         {t - 1, t - 1}, {t, t}, {t + 1, t + 3}, {3 * t, t}, {4 * t + 7, k - 1}, {2 * t, k + 5},
     };
     std::mt19937_64 rng(4);
-    for (const Radix& radix : Radices()) {
+    for (const WordRadix& radix : Radices()) {
         for (const auto& shape : shapes) {
             for (const bool largest : {false, true}) {
                 Words a = RandomWords(rng, shape.first, radix), b = RandomWords(rng, shape.second, radix);
@@ -120,7 +120,7 @@ TEST(Words, ProductsAroundEverySwitch)
 TEST(Words, SquaresAndZeros)
 {
     std::mt19937_64 rng(5);
-    for (const Radix& radix : Radices()) {
+    for (const WordRadix& radix : Radices()) {
         for (const size_t n : {words::KARATSUBA_MIN + 3, words::NTT_MIN + 1}) {
             SCOPED_TRACE(Name(radix, n, n, "square"));
             const Words a = RandomWords(rng, n, radix);
@@ -139,7 +139,7 @@ TEST(Words, SquaresAndZeros)
 TEST(Words, TransformProductsOfEveryShortLength)
 {
     std::mt19937_64 rng(6);
-    for (const Radix& radix : {Radix::Binary(), Radix(1977326743u)}) {
+    for (const WordRadix& radix : {WordRadix::Binary(), WordRadix(1977326743u)}) {
         for (size_t na = 1; na <= 40; na += 3) {
             for (const size_t nb : {size_t(1), size_t(2), na, na + 9}) {
                 SCOPED_TRACE(Name(radix, na, nb, "transform"));
@@ -156,14 +156,14 @@ TEST(Words, TransformProductsOfEveryShortLength)
 
 TEST(Words, AddShifted)
 {
-    const Radix decimal(1000000000u);
+    const WordRadix decimal(1000000000u);
     Words a{999999999u, 999999999u};
     words::AddShifted(a, Words{1u}, 0, decimal);
     EXPECT_EQ(a, (Words{0u, 0u, 1u}));
     words::AddShifted(a, Words{5u, 7u}, 3, decimal);
     EXPECT_EQ(a, (Words{0u, 0u, 1u, 5u, 7u}));
     Words binary{0xFFFFFFFFu};
-    words::AddShifted(binary, Words{0xFFFFFFFFu}, 0, Radix::Binary());
+    words::AddShifted(binary, Words{0xFFFFFFFFu}, 0, WordRadix::Binary());
     EXPECT_EQ(binary, (Words{0xFFFFFFFEu, 1u}));
     Words zero;
     words::AddShifted(zero, Words(), 2, decimal);

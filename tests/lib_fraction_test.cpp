@@ -80,20 +80,6 @@ TEST_F(Fraction, FromDecimal)
     EXPECT_EQ(bfConvertFromDec(bfConvertToDec("0.1", 3), 10, 4), "0.3333");
 }
 
-TEST_F(Fraction, RoundZ)
-{
-    const struct {
-        const char *text, *expected;
-    } cases[] = {
-        {"12.5000", "12.5"}, {"12.000", "12"}, {"0.0000", "0"}, {"A.C0", "A.C"},
-        {"0.10", "0.1"}, {"000", ""}, {"", ""}, {"-1010.0100", "-1010.01"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(RoundZ(c.text), c.expected);
-    }
-}
-
 // Random fractions in every base and at several precisions against the
 // term-by-term and digit-by-digit methods.
 TEST_F(Fraction, RandomFractionsAgreeWithTermByTermArithmetic)

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "converter.h"
-#include "radix.h"
+#include "digitwords.h"
 #include "radixconv.h"
 #include "test_converter.h"
 #include "test_digits.h"
@@ -31,7 +31,7 @@ uint64_t Mod(const std::string& text, int base, uint64_t q)
 // Digits of base for a number of about `words` words of base^k.
 size_t DigitsFor(size_t words, int base)
 {
-    return words * static_cast<size_t>(radix::LargestPower(base).exponent);
+    return words * static_cast<size_t>(words::LargestPower(base).exponent);
 }
 
 const int OTHER_BASES[] = {3, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15};
@@ -67,7 +67,7 @@ TEST(RadixConversion, WritingAroundItsSwitchAgainstShortDivision)
     std::mt19937_64 rng(8);
     for (const int base : OTHER_BASES) {
         size_t piece = 0;
-        while ((uint64_t(2) << piece) < radix::LargestPower(base).power)
+        while ((uint64_t(2) << piece) < words::LargestPower(base).power)
             ++piece;
         const size_t bits = piece * radixconv::WRITE_HORNER_MAX;
         for (const size_t length : {bits - 1, bits, bits + 1, bits + piece + 1, 2 * bits + 1, 4 * bits + 3}) {

@@ -15,7 +15,7 @@ const UINT IDM_SOLUTION = 0x0010;  // system-menu item: below 0xF000, low four b
 const int ID_TEXT = 100;
 const int START_WIDTH = 700, START_HEIGHT = 460;
 const int MIN_WIDTH = 320, MIN_HEIGHT = 200;
-const int FOOTER_HEIGHT = 50;  // as the message box's
+const int FOOTER_HEIGHT = BOX_FOOTER_HEIGHT;  // as the message box's
 const int BUTTON_WIDTH = 91, BUTTON_HEIGHT = 29, BUTTON_RIGHT = 8, BUTTON_BOTTOM = 10;
 
 HWND hSolution;         // the window; while it is open

@@ -6,20 +6,23 @@
 #include "driver.h"
 #include "harness.h"
 #include "suites.h"
+#include "system_lists.h"
+#include "texts.h"
 
 namespace {
 
-const char TITLE[] = "Kalvorix 1.3.9 для Windows";
 const int ROMAN = 15;  // last item of both lists; item i is base i + 2
 const COLORREF WHITE = RGB(255, 255, 255), FOOTER = RGB(238, 238, 238), FACE_LOW = RGB(240, 240, 240);
 const COLORREF TEXT_NORMAL = RGB(68, 68, 68), TEXT_HOVER = RGB(154, 196, 39), ORANGE = RGB(255, 153, 0);
 
-const char ERR_NOINPUT[] = "Операция невозможна:\n\nИсходное число не задано";
-const char ERR_WRONGT[] = "Неверно указана точность вычислений";
-const char ERR_OUTOFRANGE[] = "Исходное число больше самого большего числа\nв римской системе счисления.\n\n"
-                              "Самое большое римское число - MMMCMXCIX (3999)";
-const char ERR_MINROMAN[] = "Операция невозможна:\n\nОтрицательное или дробное число невозможно\n"
-                            "перевести в римскую систему счисления";
+// The window's title and the messages are the program's own (texts.h, whose
+// bytes the unit tests pin): what is tested here is that the window shows them.
+std::string Title()
+{
+    ComposeFullTitle();
+    return strAppName;
+}
+
 const char ROMAN_RANGE[] = "Введено неверное значение:\n\nДиапазон римской системы счисления:\n{M, D, C, L, X, V, I}.";
 const char ROMAN_SIGN[] = "Введено неверное значение:\n\nОтрицательные и дробные числа не поддерживаются\n"
                           "в римской системе счисления";
@@ -150,18 +153,18 @@ void CheckPrecisionLabel(const Program& p)
 void FreshStart()
 {
     Program p;
-    EXPECT_EQ(TextOf(p.main), std::string(TITLE));
+    EXPECT_EQ(TextOf(p.main), Title());
     EXPECT_EQ(TextOf(p.precision), std::string("4"));
     EXPECT_EQ(TextOf(p.output), std::string("0"));
     EXPECT_EQ(TextOf(p.input), std::string(""));
     EXPECT_EQ(p.Selected(p.source), std::string("10-ной"));
     EXPECT_EQ(p.Selected(p.target), std::string("2-ную"));
     for (HWND list : {p.source, p.target}) {
-        const bool from = list == p.source;
+        const std::vector<std::string> items = list == p.source ? SourceSystemItems() : TargetSystemItems();
         EXPECT_EQ(ListCount(list), 16);
-        for (int i = 0; i < 15; ++i)
-            EXPECT_EQ(ListItem(list, i), std::to_string(i + 2) + (from ? "-ной" : "-ную"));
-        EXPECT_EQ(ListItem(list, ROMAN), std::string(from ? "Римской системы" : "Римскую систему"));
+        for (int i = 0; i < 16; ++i)
+            EXPECT_EQ(ListItem(list, i), items[static_cast<size_t>(i)]);
+        EXPECT_EQ(ListItem(list, ROMAN), std::string(list == p.source ? "Римской системы" : "Римскую систему"));
     }
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
@@ -296,7 +299,7 @@ void Messages()
         const char* message;  // null: a result and no box
         const char* output;
     } ROWS[] = {
-        {8, 0, "", "4", ERR_NOINPUT, nullptr},
+        {8, 0, "", "4", ERR_NOINPUT.c_str(), nullptr},
         {8, 0, "12", "", "Не указана точность вычислений", nullptr},
         {0, 8, "102", "4", "Введено неверное значение:\n\nДиапазон 2-ной системы счисления: {0..1}.", nullptr},
         {14, 0, "FG", "4", "Введено неверное значение:\n\nДиапазон 16-ной системы счисления: {0..F}.", nullptr},
@@ -306,16 +309,16 @@ void Messages()
         {ROMAN, 8, "X.V", "4", ROMAN_SIGN, nullptr},
         {8, 0, "1.2.3", "4", "Введено неверное значение:\n\nНесколько разделителей частей числа", nullptr},
         {8, 0, "5.", "4", "Введено неверное значение:\n\nОжидается дробная часть числа", nullptr},
-        {8, 0, "12", "0", ERR_WRONGT, nullptr},
-        {8, 0, "12", "1001", ERR_WRONGT, nullptr},
+        {8, 0, "12", "0", ERR_WRONGT.c_str(), nullptr},
+        {8, 0, "12", "1001", ERR_WRONGT.c_str(), nullptr},
         {8, 0, "1A", "x",
          "Неверно указана точность вычислений,\n\nВведено неверное значение:\n\n"
          "Диапазон 10-ной системы счисления: {0..9}.",
          nullptr},
-        {8, ROMAN, "4000", "4", ERR_OUTOFRANGE, nullptr},
-        {ROMAN, 8, "MMMDDD", "4", ERR_OUTOFRANGE, nullptr},
-        {8, ROMAN, "-5", "4", ERR_MINROMAN, nullptr},
-        {8, ROMAN, "5.5", "4", ERR_MINROMAN, nullptr},
+        {8, ROMAN, "4000", "4", ERR_OUTOFRANGE.c_str(), nullptr},
+        {ROMAN, 8, "MMMDDD", "4", ERR_OUTOFRANGE.c_str(), nullptr},
+        {8, ROMAN, "-5", "4", ERR_MINROMAN.c_str(), nullptr},
+        {8, ROMAN, "5.5", "4", ERR_MINROMAN.c_str(), nullptr},
         {ROMAN, 8, "XXXIX", "4", nullptr, "39"},
         {1, 1, "0.1", "4", nullptr, "0.1"},
         {8, 14, "255", "1000", nullptr, "FF"},
@@ -349,7 +352,7 @@ void Messages()
     g_context.clear();
     PostMessageA(p.main, WM_COMMAND, 2, 0);
     if (EXPECT(WaitBox(p.pid, box))) {
-        const std::string head = std::string(TITLE) + " \n";
+        const std::string head = Title() + " \n";
         EXPECT_EQ(box.text.substr(0, head.size()), head);
         EXPECT(box.text.find("\nУниверсальный калькулятор систем счисления\n") != std::string::npos);
         CheckBox(box, "О программе", box.text, "information", plain);

@@ -1,28 +1,10 @@
-// Small helpers of the library's word-at-a-time conversions.
-#ifndef KALVORIX_LIB_RADIX_H
-#define KALVORIX_LIB_RADIX_H
+// A base as a constant of the code that writes in it.
+#ifndef KALVORIX_LIB_CONSTANTBASE_H
+#define KALVORIX_LIB_CONSTANTBASE_H
 
-#include <cstdint>
 #include <type_traits>
 
 namespace radix {
-
-// The largest power of a base that fits 32 bits, and its exponent: how many
-// digits of that base one 32-bit word carries.
-struct Radix {
-    uint64_t power;
-    int exponent;
-};
-
-constexpr Radix LargestPower(int base)
-{
-    Radix r{1, 0};
-    while (r.power * static_cast<uint64_t>(base) <= UINT32_MAX) {
-        r.power *= static_cast<uint64_t>(base);
-        ++r.exponent;
-    }
-    return r;
-}
 
 // write(base) with the base as a constant of the call (an
 // std::integral_constant), so that code made for it divides by a constant:
