@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "check.h"
 #include "spans.h"
 
 namespace naturals {
@@ -165,6 +166,7 @@ Natural Add(const Natural& a, const Natural& b)
 
 Natural Subtract(const Natural& a, const Natural& b)
 {
+    KERNEL_ASSERT(Compare(a, b) >= 0);
     Natural difference(a.size());
     words::Sub(difference.data(), a.size(), a.data(), a.size(), b.data(), b.size(), TWO_TO_32);
     Trim(difference);
@@ -189,6 +191,7 @@ void MultiplyAdd(Natural& x, uint32_t m, uint32_t add)
 // DivSmall divides by the machine's division, a word at a time).
 uint32_t DivideSmall(Natural& x, uint32_t d)
 {
+    KERNEL_ASSERT(d != 0);
     if (d == 1 || x.empty())
         return 0;
     size_t i = x.size();
@@ -386,6 +389,8 @@ void DivideThreeByTwo(const Natural& a, const Natural& b, size_t h, Natural& q, 
 // quotients go by the schoolbook method.
 void DivMod(const Natural& a, const Natural& b, Natural& quotient, Natural& remainder)
 {
+    KERNEL_ASSERT(!b.empty() && b.back() != 0);
+    KERNEL_ASSERT(&quotient != &a && &quotient != &b && &remainder != &a && &remainder != &b && &quotient != &remainder);
     if (b.size() < DIVIDE_RECURSIVE_MIN || a.size() < b.size() + DIVIDE_RECURSIVE_MIN) {
         SchoolbookDivMod(a, b, quotient, remainder);
         return;
@@ -476,6 +481,7 @@ Natural Gcd(Natural a, Natural b, size_t floorBits)
 // each pass an exact division that also tells whether it went.
 uint64_t RemoveFactor(Natural& x, uint32_t p, uint64_t cap)
 {
+    KERNEL_ASSERT(p > 1);
     if (x.empty() || cap == 0)
         return 0;
     if (p == 2) {
@@ -511,6 +517,7 @@ uint64_t RemoveFactor(Natural& x, uint32_t p, uint64_t cap)
 // form shifted so that m's top bit is set.
 uint64_t OrderUpTo(uint32_t base, const Natural& m, uint64_t most)
 {
+    KERNEL_ASSERT(base > 1 && !m.empty() && (m.size() > 1 || m[0] > 1));
     // base^k < 2^(bits of m - 1) <= m while k * (bits of base) < bits of m.
     uint64_t k = (BitLength(m) - 1) / BitLength(FromWord(base));
     if (k >= most)

@@ -142,4 +142,16 @@ TEST(NaturalsWithoutGmp, OrdersAndFactors)
     }
 }
 
+#ifdef KALVORIX_CHECKS
+TEST(NaturalsDeathTest, PreconditionsAreAsserted)
+{
+    const Natural two = naturals::FromWord(2), three = naturals::FromWord(3);
+    Natural q, r, x = three;
+    EXPECT_DEATH(naturals::DivMod(three, Natural(), q, r), "b.empty");
+    EXPECT_DEATH(naturals::DivMod(three, two, q, q), "&quotient != &remainder");
+    EXPECT_DEATH(naturals::Subtract(two, three), "Compare");
+    EXPECT_DEATH(naturals::DivideSmall(x, 0), "d != 0");
+}
+#endif
+
 }  // namespace
