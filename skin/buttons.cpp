@@ -134,7 +134,7 @@ LRESULT Handle(const Member& m, HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 LRESULT CALLBACK CloseButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCDESTROY)
-        SetWindowLongA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG>(fnOldCloseButton));
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(fnOldCloseButton));
     return Handle(CL, hwnd, message, wParam, lParam);
 }
 
@@ -204,14 +204,14 @@ int InitInterface(HWND /*parent*/, HINSTANCE instance, HWND* buttons, int count,
         hmCtrls[i] = buttons[i];
     for (int i = 0; i < 8; ++i)
         fnOldFuncs[i] = reinterpret_cast<WNDPROC>(
-            SetWindowLongA(buttons[i], GWL_WNDPROC, reinterpret_cast<LONG>(PROCEDURES[i])));
+            SetWindowLongPtrA(buttons[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PROCEDURES[i])));
     return 0;
 }
 
 void DeleteInterface()
 {
     for (int i = 0; i < ihmcLen && i < 8; ++i)
-        SetWindowLongA(hmCtrls[i], GWL_WNDPROC, reinterpret_cast<LONG>(fnOldFuncs[i]));
+        SetWindowLongPtrA(hmCtrls[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(fnOldFuncs[i]));
     FreeTheme();
 }
 
@@ -220,7 +220,7 @@ void SkinBoxButton(HWND button)
     bLBPRESSok = false;
     bMHOVERok = false;
     fnOldCbtOK = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(OKButtonProc)));
+        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OKButtonProc)));
 }
 
 void SkinCloseButton(HWND button)
@@ -228,7 +228,7 @@ void SkinCloseButton(HWND button)
     bLBPRESScl = false;
     bMHOVERcl = false;
     fnOldCloseButton = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(CloseButtonProc)));
+        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CloseButtonProc)));
 }
 
 void BTNRDrawNormal(HDC hdc, HDC memory, RECT face) { DrawLayout(hdc, memory, face, LAYOUT_BTNR, LOOK_NORMAL); }

@@ -59,7 +59,7 @@ LRESULT CALLBACK CBTProc(int code, WPARAM wParam, LPARAM lParam)
     hChildWnd = reinterpret_cast<HWND>(wParam);
     hIDOK = GetDlgItem(hChildWnd, IDOK);
     fnOldCbtWnd = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(hChildWnd, GWL_WNDPROC, reinterpret_cast<LONG>(CBTWndProc)));
+        SetWindowLongPtrA(hChildWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CBTWndProc)));
     if (hIDOK == nullptr)
         return 0;
     RECT button;

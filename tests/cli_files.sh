@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The files kalvorix-cli is installed with, checked as a user meets them:
-#   cli_files.sh install BUILD_DIR VERSION   cmake --install puts the program, its
-#                                            manual page and its completion under a prefix
+#   cli_files.sh install BUILD_DIR VERSION [EMULATOR...]
+#                                            cmake --install puts the program, its
+#                                            manual page and its completion under a
+#                                            prefix; the program runs through EMULATOR
 #   cli_files.sh manual MANUAL_PAGE          the page formats without a warning
 #   cli_files.sh completion SCRIPT           options and system names complete
 set -uo pipefail
@@ -11,6 +13,7 @@ fault() { echo "cli_files: $*"; faults=$((faults + 1)); }
 case ${1:-} in
 install)
     build=${2:?} version=${3:?}
+    shift 3
     root=$(mktemp -d)
     trap 'rm -rf "$root"' EXIT
     DESTDIR=$root cmake --install "$build" --prefix /usr/local >/dev/null || fault "cmake --install failed"
@@ -18,7 +21,7 @@ install)
         [ -f "$root/usr/local/$f" ] || fault "$f is not installed"
     done
     [ -x "$root/usr/local/bin/kalvorix-cli" ] || fault "bin/kalvorix-cli is not executable"
-    shown=$("$root/usr/local/bin/kalvorix-cli" --version)
+    shown=$("$@" "$root/usr/local/bin/kalvorix-cli" --version)
     [ "$shown" = "kalvorix-cli $version" ] || fault "the installed program says '$shown'"
     grep -q "Kalvorix $version" "$root/usr/local/share/man/man1/kalvorix-cli.1" || fault "the page names no version $version"
     ;;
@@ -26,10 +29,10 @@ manual)
     page=${2:?}
     warnings=$(groff -k -ww -Tutf8 -man -z "$page" 2>&1) || fault "groff fails on $page"
     [ -z "$warnings" ] || fault "groff warns: $warnings"
-    if locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; then
+    if locale -a 2>/dev/null | grep -ix 'ru_RU\.utf-\?8' >/dev/null; then
         warnings=$(LC_ALL=ru_RU.UTF-8 man --warnings -l "$page" 2>&1 >/dev/null)
         [ -z "$warnings" ] || fault "man warns: $warnings"
-        LC_ALL=ru_RU.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q 'перевод чисел между системами счисления' ||
+        LC_ALL=ru_RU.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null | grep 'перевод чисел между системами счисления' >/dev/null ||
             fault "the page does not read in Russian"
     fi
     ;;

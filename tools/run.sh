@@ -1,22 +1,28 @@
 #!/usr/bin/env bash
 # Builds kalvorix.exe and starts it under Wine in build/run, where kalvor.ini
-# is kept from one run to the next. Installs what is missing with apt-get.
+# is kept from one run to the next. Makes the host ready first and takes the
+# route of the tests (tools/deps.sh): the 32-bit program under 32-bit Wine
+# where that can be installed and runs, else the program built for x86_64
+# under 64-bit Wine (KALVORIX_WINE_ARCH=win64 forces it).
 # Without a display it starts a virtual one, saves a screenshot of the window
 # (its path is printed) and closes the program with Escape.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
-need_packages cmake ninja-build python3 fp-utils
-bash tools/win/install-deps.sh
+deps_wine || exit 1
 
+build=$KALVORIX_WINE_BUILD
 headless=0
 [ -n "${DISPLAY:-}" ] || headless=1
-cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win --target kalvorix
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$KALVORIX_WINE_TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --target kalvorix
+# The title carries the version of project(VERSION), through the header made from it.
+version=$(sed -n 's/^#define KALVORIX_VERSION_TEXT "\(.*\)"$/\1/p' "$build/generated/version.h")
+title="Kalvorix $version для Windows"
 mkdir -p build/run
-cp build/win/app/win/kalvorix.exe build/run/
-[ ! -f build/win/help/help.chm ] || cp build/win/help/help.chm build/run/
-source tools/win/wine-env.sh build/win
+cp "$build/app/win/kalvorix.exe" build/run/
+[ ! -f "$build/help/help.chm" ] || cp "$build/help/help.chm" build/run/
+source tools/win/wine-env.sh "$build"
 cd build/run
 
 if [ "$headless" -eq 0 ]; then
@@ -24,13 +30,14 @@ if [ "$headless" -eq 0 ]; then
     exit 0
 fi
 
-title="Kalvorix 1.3.9 для Windows"
 wine kalvorix.exe &
 program=$!
+found=0
 for _ in $(seq 120); do
-    xdotool search --name "^Kalvorix 1\.3\.9" >/dev/null 2>&1 && break
+    xdotool search --name "^${title//./\\.}\$" >/dev/null 2>&1 && { found=1; break; }
     sleep 0.5
 done
+[ "$found" -eq 1 ] || echo "no window named '$title' within a minute; the screenshot shows what there is"
 sleep 2  # let the skin paint
 shot="$PWD/kalvorix.png"
 bash ../../tools/win/screenshot.sh "$shot"

@@ -82,7 +82,7 @@ bool RegisterOnce(HINSTANCE instance)
 // The window centred on owner, its field and its button; false when any is missing.
 bool Create(HWND owner, const std::string& text)
 {
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongA(owner, GWL_HINSTANCE));
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
     if (!RegisterOnce(instance))
         return false;
     RECT around;

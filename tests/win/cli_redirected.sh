@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # kalvorix-cli.exe with its output redirected gives what the native program
 # gives for the same requests, line ends aside, and ends every line of both
-# streams with CR LF. Runs under the Wine of tools/win/wine-env.sh.
+# streams with CR LF: short requests, and whole numbers of 100,000 digits,
+# long enough for the Karatsuba and transform products as mingw compiled
+# them, which it also converts back into the very number it was given.
+# Runs under the Wine of tools/win/wine-env.sh.
 # Usage: cli_redirected.sh WINDOWS_CLI NATIVE_CLI   (exit 1 on a fault)
 set -uo pipefail
 exe=${1:?usage: cli_redirected.sh WINDOWS_CLI NATIVE_CLI}
@@ -28,27 +31,57 @@ runs=(
     "-t 16 <\xff\xfe2\x005\x005\x00\r\x00\n\x00\x1a\x04\r\x00\n\x00"
     "-t 10 <1\t000\n\xc2\xa01\xe2\x80\xaf000\n"
 )
-for run in "${runs[@]}"; do
-    args=${run%%<*}
-    input=
-    [ "$args" != "$run" ] && input=${run#*<}
-    # shellcheck disable=SC2086
-    printf "$input" | "$native" $args >"$work/native.out" 2>"$work/native.err"
-    native_status=$?
-    # shellcheck disable=SC2086
-    printf "$input" | wine "$exe" $args >"$work/win.out" 2>"$work/win.err"
-    win_status=$?
-    [ "$win_status" -eq "$native_status" ] || { echo "cli_redirected: [$run] exits $win_status, natively $native_status"; faults=$((faults + 1)); }
+# same_as_native LABEL INPUT ARGS...: both programs given ARGS, and the file
+# INPUT through a pipe on standard input; the Windows program's output stays
+# in $work/win.out.
+same_as_native() {
+    local label=$1 input=$2
+    shift 2
+    cat "$input" | "$native" "$@" >"$work/native.out" 2>"$work/native.err"
+    local native_status=${PIPESTATUS[1]}
+    cat "$input" | wine "$exe" "$@" >"$work/win.out" 2>"$work/win.err"
+    local win_status=${PIPESTATUS[1]}
+    [ "$win_status" -eq "$native_status" ] || { echo "cli_redirected: [$label] exits $win_status, natively $native_status"; faults=$((faults + 1)); }
+    local stream lines crlf
     for stream in out err; do
         if ! tr -d '\r' <"$work/win.$stream" | cmp -s - "$work/native.$stream"; then
-            echo "cli_redirected: [$run] standard $stream differs from the native program's:"
-            diff <(tr -d '\r' <"$work/win.$stream") "$work/native.$stream" | head -n 10
+            echo "cli_redirected: [$label] standard $stream differs from the native program's:"
+            diff <(tr -d '\r' <"$work/win.$stream") "$work/native.$stream" | head -n 10 | cut -c 1-200
             faults=$((faults + 1))
         fi
         lines=$(tr -cd '\n' <"$work/win.$stream" | wc -c)
         crlf=$(grep -c $'\r$' "$work/win.$stream")
-        [ "$lines" -eq "$crlf" ] || { echo "cli_redirected: [$run] a line of standard $stream ends without CR LF"; faults=$((faults + 1)); }
+        [ "$lines" -eq "$crlf" ] || { echo "cli_redirected: [$label] a line of standard $stream ends without CR LF"; faults=$((faults + 1)); }
     done
+}
+
+for run in "${runs[@]}"; do
+    args=${run%%<*}
+    input=
+    [ "$args" != "$run" ] && input=${run#*<}
+    # shellcheck disable=SC2059
+    printf "$input" >"$work/in"
+    # shellcheck disable=SC2086
+    same_as_native "$run" "$work/in" $args
 done
-[ "$faults" -eq 0 ] && echo "cli_redirected: ${#runs[@]} runs as the native program's, with CR LF"
+
+# Whole numbers through standard input: a Windows command line holds at most
+# 32,767 characters.
+length=100000
+longs=("10 2" "16 10" "7 11")
+for pair in "${longs[@]}"; do
+    read -r from to <<<"$pair"
+    python3 -c '
+import random, sys
+base, seed, length = (int(a) for a in sys.argv[1:])
+rng = random.Random(seed)
+alphabet = "0123456789ABCDEF"[:base]
+print(rng.choice(alphabet[1:]) + "".join(rng.choice(alphabet) for _ in range(length - 1)))
+' "$from" "$from$to" "$length" >"$work/number"
+    same_as_native "$length digits, -f $from -t $to" "$work/number" -f "$from" -t "$to"
+    tr -d '\r' <"$work/win.out" >"$work/result"
+    wine "$exe" -f "$to" -t "$from" <"$work/result" | tr -d '\r' | cmp -s - "$work/number" ||
+        { echo "cli_redirected: [$length digits] -f $to -t $from does not give the number back"; faults=$((faults + 1)); }
+done
+[ "$faults" -eq 0 ] && echo "cli_redirected: ${#runs[@]} runs and ${#longs[@]} numbers of $length digits as the native program's, with CR LF"
 [ "$faults" -eq 0 ]

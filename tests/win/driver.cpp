@@ -558,8 +558,10 @@ void CheckOpeningsLeaveNothing(const Program& p, const char* what, const std::fu
 
 int GdiObjectCount(HANDLE process, DWORD pid)
 {
-    // PEB->GdiSharedHandleTable (offset 0x94 in a 32-bit PEB) holds 24-byte
-    // entries: owner process id at byte 8, type at byte 14 (0: free).
+    // PEB->GdiSharedHandleTable (offset 0x94 in a 32-bit PEB, 0xF8 in a
+    // 64-bit one) holds 24-byte entries of either width: owner process id at
+    // byte 8, type at byte 14 (0: free).
+    const size_t TABLE_FIELD = sizeof(void*) == 8 ? 0xF8 : 0x94;
     typedef LONG(WINAPI * Query)(HANDLE, int, void*, ULONG, ULONG*);
     const Query query = reinterpret_cast<Query>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
@@ -568,15 +570,15 @@ int GdiObjectCount(HANDLE process, DWORD pid)
         void* peb;
         ULONG_PTR affinity, priority, pid, parent;
     } basic = {};
-    DWORD table = 0;
+    void* table = nullptr;
     if (!query || query(process, 0, &basic, sizeof basic, nullptr) != 0
-        || !ReadProcessMemory(process, static_cast<char*>(basic.peb) + 0x94, &table, sizeof table, nullptr) || !table)
+        || !ReadProcessMemory(process, static_cast<char*>(basic.peb) + TABLE_FIELD, &table, sizeof table, nullptr)
+        || !table)
         return -1;
     const size_t ENTRY = 24, COUNT = 0x10000;
     std::vector<unsigned char> entries(ENTRY * COUNT);
     SIZE_T got = 0;
-    ReadProcessMemory(process, reinterpret_cast<void*>(static_cast<ULONG_PTR>(table)), entries.data(), entries.size(),
-                      &got);
+    ReadProcessMemory(process, table, entries.data(), entries.size(), &got);
     if (got < ENTRY)
         return -1;
     int count = 0;

@@ -19,7 +19,8 @@ listed=$(cd "$folder" && ls | tr '\n' ' ')
 
 readme=$folder/readme.txt
 iconv -f UTF-8 -t UTF-8 "$readme" >/dev/null 2>&1 && fault "readme.txt is UTF-8, not Windows-1251"
-iconv -f CP1251 -t UTF-8 "$readme" | grep -q '^Kalvorix [0-9.]* — калькулятор систем счисления' ||
+# grep reads to the end: a grep -q that quits early would fail the pipe.
+iconv -f CP1251 -t UTF-8 "$readme" | grep '^Kalvorix [0-9.]* — калькулятор систем счисления' >/dev/null ||
     fault "readme.txt does not begin with the program's name and version in Windows-1251"
 [ "$(tr -cd '\n' <"$readme" | wc -c)" -gt 10 ] && [ "$(grep -c $'\r$' "$readme")" -eq "$(tr -cd '\n' <"$readme" | wc -c)" ] ||
     fault "readme.txt has a line that does not end with CR LF"

@@ -2,8 +2,11 @@
 #ifndef KALVORIX_TESTS_WIN_SUITES_H
 #define KALVORIX_TESTS_WIN_SUITES_H
 
-// kalvor.ini bad, odd, huge, locked, read-only, on a full disk.
+// kalvor.ini bad, odd, huge, locked, read-only.
 void SettingsFaults();
+
+// kalvor.ini on a full disk: a small tmpfs at KALVORIX_FULL_DISK.
+void SettingsFullDisk();
 
 // Random commands, keys and clicks against the window-free logic; the
 // argument is how many (300 when none is given).

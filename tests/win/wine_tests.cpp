@@ -643,7 +643,8 @@ void HelpKey()
 const TestCase TESTS[] = {
     {"FreshStart", FreshStart}, {"Typing", Typing},     {"MemoryKeys", MemoryKeys}, {"ExitAndSettings", ExitAndSettings},
     {"Messages", Messages},     {"SkinPixels", SkinPixels}, {"XpLook", XpLook},     {"Resources", Resources},
-    {"HelpKey", HelpKey}, {"SettingsFaults", SettingsFaults}, {"Soak", Soak}, {"Solution", Solution},
+    {"HelpKey", HelpKey}, {"SettingsFaults", SettingsFaults}, {"SettingsFullDisk", SettingsFullDisk},
+    {"Soak", Soak}, {"Solution", Solution},
     {"Arithmetic", Arithmetic},
 };
 const int TEST_COUNT = sizeof TESTS / sizeof TESTS[0];

@@ -34,7 +34,7 @@ done
 # Import table rows are "<hint> <ordinal> <name>" under each DLL Name line.
 names=$(printf '%s\n' "$dump" | awk '/^\tDLL Name:/ {in_dll = 1; next} /^$/ {in_dll = 0} in_dll && NF >= 3 {print $NF}')
 for f in $post_xp; do
-  if printf '%s\n' "$names" | grep -qx "$f"; then
+  if grep -x "$f" <<<"$names" >/dev/null; then
     echo "check-imports: $exe imports $f (not on Windows XP)"; status=1
   fi
 done

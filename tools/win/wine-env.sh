@@ -1,13 +1,15 @@
-# Source me: sets up a private 32-bit Wine for running and testing the Windows
+# Source me: sets up a private Wine for running and testing the Windows
 # program headless.  Usage:  source tools/win/wine-env.sh BUILD_DIR
 # Afterwards `wine prog.exe` runs in BUILD_DIR/wineprefix on a virtual desktop.
+# The prefix is 32-bit, or 64-bit with KALVORIX_WINE_ARCH=win64 (for the
+# build of cmake/mingw-x86_64.cmake; 64-bit Wine needs no i386 package).
 # The wineserver stays up (persistent) until kalvorix_wine_stop.
 # Functions: kalvorix_wine_winxp on|off  (what GetVersionEx tells kalvorix.exe)
 #            kalvorix_wine_stop          (wineserver -k, and Xvfb if started here;
 #                                         also run from an EXIT trap set here)
 # Settings:  KALVORIX_WINE_DESKTOP=800x600 (virtual desktop and Xvfb size)
 # Changes nothing on the system: what it needs is installed and set up by
-# tools/win/install-deps.sh, which it names when something is missing.
+# tools/deps.sh, which it names when something is missing.
 
 kalvorix_wine_setup() {
   local build=${1:?usage: source wine-env.sh BUILD_DIR}
@@ -15,27 +17,32 @@ kalvorix_wine_setup() {
   mkdir -p "$build" || return
   build=$(cd "$build" && pwd) || return
 
-  export WINEPREFIX="$build/wineprefix" WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+  local arch=${KALVORIX_WINE_ARCH:-win32}
+  case $arch in
+    win32 | win64) ;;
+    *) echo "wine-env: KALVORIX_WINE_ARCH is win32 or win64, not '$arch'" >&2; return 1 ;;
+  esac
+  export WINEPREFIX="$build/wineprefix" WINEARCH=$arch WINEDEBUG=${WINEDEBUG:--all}
   # No Mono/Gecko installer dialogs; no menu entries written to $HOME.
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   # Wine picks the ANSI code page from the Unix locale: ru_RU gives 1251.
   # An ungenerated locale silently falls back to C, i.e. code page 1252.
-  if ! locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; then
-    echo "wine-env: the ru_RU.UTF-8 locale is not generated: run tools/win/install-deps.sh" >&2
+  if ! locale -a 2>/dev/null | grep -ix 'ru_RU\.utf-\?8' >/dev/null; then
+    echo "wine-env: the ru_RU.UTF-8 locale is not generated: run tools/deps.sh wine" >&2
     return 1
   fi
   export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
 
   # All of 32-bit Wine is i386; where the kernel refuses i386 programs,
-  # install-deps.sh registers qemu for them (again after a reboot).
-  if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-    echo "wine-env: i386 programs don't run here: run tools/win/install-deps.sh" >&2
+  # tools/deps.sh registers qemu for them (again after a reboot).
+  if [ "$arch" = win32 ] && ! deps_runs_i386; then
+    echo "wine-env: i386 programs don't run here: run tools/deps.sh wine" >&2
     return 1
   fi
   local tool
   for tool in wine wineserver Xvfb xwininfo; do
     command -v "$tool" >/dev/null 2>&1 ||
-      { echo "wine-env: $tool is missing: run tools/win/install-deps.sh" >&2; return 1; }
+      { echo "wine-env: $tool is missing: run tools/deps.sh wine" >&2; return 1; }
   done
 
   # A private X server when there is no display; its size matches the desktop.
@@ -96,4 +103,5 @@ kalvorix_wine_stop() {
   return 0
 }
 
+source "$(dirname "${BASH_SOURCE[0]}")/../deps.sh"  # deps_runs_i386
 kalvorix_wine_setup "$@"
