@@ -46,6 +46,101 @@ std::string ExactValueSentence(const ArithmeticOutcome& o, int target)
     return "Точное значение: " + Based(Shortened(o.exactValue), target) + ".";
 }
 
+// ---- The page's width ------------------------------------------------------
+
+bool IsLetter(unsigned char ch)
+{
+    return ch >= 0xC0 || ch == 0xA8 || ch == 0xB8;  // Windows-1251: А to я, Ё, ё
+}
+
+bool HasLetters(const std::string& line)
+{
+    return std::any_of(line.begin(), line.end(), [](char ch) { return IsLetter(static_cast<unsigned char>(ch)); });
+}
+
+// Whether a line is prose or a formula, which may be carried over: it has
+// letters or an equals sign. Drawings (the columns, the corner) have neither.
+bool MayBreak(const std::string& line)
+{
+    return HasLetters(line) || line.find(" = ") != std::string::npos;
+}
+
+// Where the carried-over lines of a line begin: under its text, past its
+// indent and its row number ("  3) ").
+size_t HangingIndent(const std::string& line)
+{
+    const size_t at = line.find_first_not_of(' ');
+    if (at == std::string::npos)
+        return 0;
+    size_t k = at;
+    while (k < line.size() && line[k] >= '0' && line[k] <= '9')
+        ++k;
+    const bool numbered = k > at && k + 1 < line.size() && line[k] == ')' && line[k + 1] == ' ';
+    return numbered ? k + 2 : at;
+}
+
+// A space to break prose at: after punctuation or before a word, not inside
+// a formula ("2 + 0 - 1 = 1"), and not after a preposition of one letter
+// ("в", "с"). A formula alone on its line is broken before an equals sign.
+bool GoodBreak(const std::string& line, size_t space, bool prose)
+{
+    const char before = line[space - 1], after = line[space + 1];
+    if (!prose)
+        return after == '=';
+    if (IsLetter(static_cast<unsigned char>(before)) && (space < 2 || line[space - 2] == ' '))
+        return false;
+    return before == ',' || before == ':' || before == ';' || before == '.' || IsLetter(static_cast<unsigned char>(after));
+}
+
+// The last space at or before `most` and past `least` that breaks well, else
+// any space there; npos when there is none.
+size_t BreakAt(const std::string& line, size_t least, size_t most)
+{
+    const bool prose = HasLetters(line);
+    size_t any = std::string::npos;
+    for (size_t k = std::min(most, line.size() - 1); k > least; --k) {
+        if (line[k] != ' ' || line[k - 1] == ' ')
+            continue;
+        if (GoodBreak(line, k, prose))
+            return k;
+        if (any == std::string::npos)
+            any = k;
+    }
+    return any;
+}
+
+// The lines of text, each line of prose or a formula (MayBreak) longer than
+// SOLUTION_WIDTH broken at
+// spaces, its carried-over parts indented under its text. A word longer than
+// the width stays whole.
+std::string Wrapped(const std::string& text)
+{
+    std::string out;
+    size_t from = 0;
+    while (from < text.size()) {
+        size_t end = text.find('\n', from);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string rest = text.substr(from, end - from);
+        from = end + 1;
+        if (rest.size() > SOLUTION_WIDTH && MayBreak(rest)) {
+            const size_t indent = HangingIndent(rest);
+            while (rest.size() > SOLUTION_WIDTH) {
+                size_t cut = BreakAt(rest, indent, SOLUTION_WIDTH);
+                if (cut == std::string::npos)
+                    cut = rest.find(' ', SOLUTION_WIDTH);
+                if (cut == std::string::npos)
+                    break;
+                const size_t next = rest.find_first_not_of(' ', cut);
+                out += rest.substr(0, cut) + "\n";
+                rest = next == std::string::npos ? std::string() : std::string(indent, ' ') + rest.substr(next);
+            }
+        }
+        out += rest + "\n";
+    }
+    return out;
+}
+
 // A number in a sentence: shortened when long, with its base.
 std::string Named(const std::string& text, int system)
 {
@@ -182,17 +277,24 @@ Plan PlanOf(Operation operation, const Operand& a, const Operand& b)
         reasons.push_back(subtracted && !b.negative
                               ? "Из отрицательного числа вычитаем положительное: складываем модули, а результат отрицательный."
                               : "Оба слагаемых отрицательные: складываем модули, а сумма отрицательная.");
-    else if (a.negative || b.negative)
+    else if ((a.negative || b.negative) && a.negative != bNegative)
         reasons.push_back("Знаки разные: из большего модуля вычитаем меньший, а знак ставим как у числа с большим модулем.");
     else if (plan.swapped)
         reasons.push_back("Вычитаемое больше уменьшаемого: из большего числа вычитаем меньшее, а разность отрицательная.");
     if (reasons.empty())
         return plan;
     plan.lines = reasons;
-    std::string formula = "  " + task + " = ";
+    // The task, the subtraction of a negative number as an addition, and the work with its sign.
+    std::string formula = "  " + task, last = task;
+    const auto then = [&formula, &last](const std::string& form) {
+        if (form != last)
+            formula += " = " + form;
+        last = form;
+    };
     if (subtracted && b.negative)
-        formula += Signed(a, false) + " + " + y + " = ";
-    plan.lines.push_back(formula + (plan.negative ? "-(" + work + ")" : work));
+        then(Signed(a, false) + " + " + y);
+    then(plan.negative ? "-(" + work + ")" : work);
+    plan.lines.push_back(formula);
     return plan;
 }
 
@@ -232,8 +334,8 @@ std::vector<std::string> FractionWork(const Plan& plan, const Operand& a, const 
     // The operands as common fractions, each read once.
     const std::string fractionA = FractionText(a.magnitude, decimal), fractionB = FractionText(b.magnitude, decimal);
     std::vector<std::string> lines = {
-        "В " + SystemName(base, Case::PREPOSITIONAL) + " эта дробь бесконечная, поэтому считаем",
-        "с обыкновенными дробями, а результат переводим в " + SystemName(base, Case::ACCUSATIVE) + " в конце:",
+        "В " + SystemName(base, Case::PREPOSITIONAL) + " эта дробь бесконечная, поэтому считаем с обыкновенными "
+            "дробями, а результат переводим в " + SystemName(base, Case::ACCUSATIVE) + " в конце:",
         "  " + Named(a.text, a.system) + " = " + fractionA, "  " + Named(b.text, b.system) + " = " + fractionB,
         std::string()};
     const Rational& x = plan.swapped ? b.magnitude : a.magnitude;
@@ -410,6 +512,6 @@ Solution SolveArithmetic(const ArithmeticRequest& request, const ArithmeticOutco
     solution.exact = o.exact;
     solution.exactWritten = o.exactWritten;
     solution.exactValue = o.exactValue;
-    solution.text = out.Text();
+    solution.text = Wrapped(out.Text());
     return solution;
 }

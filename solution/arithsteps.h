@@ -8,8 +8,14 @@
 #ifndef KALVORIX_SOLUTION_ARITHSTEPS_H
 #define KALVORIX_SOLUTION_ARITHSTEPS_H
 
+#include <cstddef>
+
 #include "arithmetic.h"
 #include "solution.h"
+
+// Lines of prose longer than this many columns are carried over to the next
+// lines, as on a page; drawings (the columns, the corner) never are.
+constexpr size_t SOLUTION_WIDTH = 76;
 
 // The solution of request, given the outcome Calculate gave it. A request
 // that was refused, or asked for nothing, gets a one-line text and solved

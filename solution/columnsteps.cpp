@@ -225,7 +225,7 @@ std::vector<std::string> ColumnAdditionLines(const Positional& a, const Position
     const uint64_t columns = std::max(x.count, y.count);
     const bool known = !x.all.empty() && !y.all.empty();  // every column's digits
     std::vector<std::string> lines = {
-        "Складываем столбиком, разряд за разрядом справа налево: цифра первого числа + цифра второго + перенос.",
+        "Складываем столбиком справа налево: в каждом разряде — обе цифры и перенос.",
         "Если сумма не меньше основания " + NumToStr(base) + ", пишем её младшую цифру, а старшую переносим "
         "в следующий разряд."};
     if (aligned.padded)
@@ -283,8 +283,9 @@ std::vector<std::string> ColumnSubtractionLines(const Positional& a, const Posit
     const uint64_t columns = x.count;
     const bool known = !x.all.empty() && !y.all.empty();
     std::vector<std::string> lines = {
-        "Вычитаем столбиком, разряд за разрядом справа налево. Если цифры уменьшаемого не хватает,",
-        "занимаем единицу старшего разряда: она равна " + NumToStr(base) + " единицам этого разряда.",
+        "Вычитаем столбиком, разряд за разрядом справа налево.",
+        "Если цифры уменьшаемого не хватает, занимаем единицу старшего разряда: она равна " + NumToStr(base)
+            + " единицам этого разряда.",
         "Над разрядом, у которого заняли, ставим точку: там вычитаем ещё эту единицу (- 1)."};
     if (aligned.padded)
         lines.push_back(ALIGN_ZEROS);
@@ -378,7 +379,7 @@ std::vector<std::string> ColumnMultiplicationLines(const Positional& a, const Po
     const DigitEnds x = reader.Read(a.digits), y = reader.Read(b.digits), p = reader.Read(product.digits);
     const uint64_t rows = y.count;
     std::vector<std::string> lines = {
-        "Умножаем столбиком: первое число — на каждую цифру второго, справа налево; каждое следующее",
+        "Умножаем столбиком: первое число — на каждую цифру второго, справа налево; каждое следующее "
         "частичное произведение пишем со сдвигом на разряд влево, затем частичные произведения складываем."};
     if (a.fraction + b.fraction > 0)
         lines.push_back("Точки пока не замечаем: умножаем как целые числа.");

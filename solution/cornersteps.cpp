@@ -284,8 +284,8 @@ std::vector<std::string> CornerDivisionLines(const Positional& a, const Position
 
     lines.push_back("Делим уголком в " + SystemName(base, Case::PREPOSITIONAL) + ".");
     lines.push_back("Первое неполное делимое — наименьшее число из первых цифр делимого, не меньшее делителя.");
-    lines.push_back("Сколько раз в неполном делимом укладывается делитель — очередная цифра частного;");
-    lines.push_back("вычитаем и сносим следующую цифру делимого, а когда цифры кончатся — нуль.");
+    lines.push_back("Сколько раз в неполном делимом укладывается делитель — очередная цифра частного; "
+                    "вычитаем и сносим следующую цифру делимого, а когда цифры кончатся — нуль.");
     // The rows shown: all, or the first and the last few, each block from one prefix.
     const std::vector<uint64_t> shown = ShownRows(total);
     std::vector<Step> rows;
