@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "check.h"
+#include "digitwords.h"
 #include "spans.h"
 
 namespace naturals {
@@ -30,14 +32,6 @@ int LeadingZeros(uint32_t word)
             word <<= half;
         }
     return zeros;
-}
-
-uint64_t SmallPower(uint32_t p, int exponent)
-{
-    uint64_t value = 1;
-    for (int k = 0; k < exponent; ++k)
-        value *= p;
-    return value;
 }
 
 // u[0, n] -= q * v[0, n), by the spans' SubMul and the top word here; u
@@ -494,14 +488,16 @@ uint64_t RemoveFactor(Natural& x, uint32_t p, uint64_t cap)
         x = ShiftRight(x, static_cast<size_t>(count));
         return count;
     }
-    int chunk = 0;
-    while (SmallPower(p, chunk + 1) <= UINT32_MAX)
-        ++chunk;
+    // p^0 to the largest power of p that fits a word: divisors of a step each.
+    int chunk = words::LargestPower(static_cast<int>(p)).exponent;
+    std::vector<uint32_t> powers(static_cast<size_t>(chunk) + 1, 1);
+    for (size_t k = 1; k < powers.size(); ++k)
+        powers[k] = powers[k - 1] * p;
     uint64_t count = 0;
     Natural quotient;
     while (chunk > 0 && count < cap) {
         const int use = static_cast<int>(std::min<uint64_t>(static_cast<uint64_t>(chunk), cap - count));
-        if (DivideExactly(x, static_cast<uint32_t>(SmallPower(p, use)), quotient)) {
+        if (DivideExactly(x, powers[static_cast<size_t>(use)], quotient)) {
             x.swap(quotient);
             count += static_cast<uint64_t>(use);
         } else {
