@@ -79,34 +79,41 @@ size_t HangingIndent(const std::string& line)
     return numbered ? k + 2 : at;
 }
 
-// A space to break prose at: after punctuation or before a word, not inside
-// a formula ("2 + 0 - 1 = 1"), and not after a preposition of one letter
-// ("в", "с"). A formula alone on its line is broken before an equals sign.
-bool GoodBreak(const std::string& line, size_t space, bool prose)
+// How well a line breaks at a space: 2 after punctuation or before a word,
+// 1 before an equals sign, 0 inside a side of a formula ("2 + 0 - 1") or
+// after a preposition of one letter ("в", "с"). A formula alone on its
+// line breaks best before an equals sign.
+int BreakQuality(const std::string& line, size_t space, bool prose)
 {
     const char before = line[space - 1], after = line[space + 1];
-    if (!prose)
-        return after == '=';
-    if (IsLetter(static_cast<unsigned char>(before)) && (space < 2 || line[space - 2] == ' '))
-        return false;
-    return before == ',' || before == ':' || before == ';' || before == '.' || IsLetter(static_cast<unsigned char>(after));
+    if (after == '=')
+        return prose ? 1 : 2;
+    if (!prose || (IsLetter(static_cast<unsigned char>(before)) && (space < 2 || line[space - 2] == ' ')))
+        return 0;
+    const bool good = before == ',' || before == ':' || before == ';' || before == '.'
+        || IsLetter(static_cast<unsigned char>(after));
+    return good ? 2 : 0;
 }
 
-// The last space at or before `most` and past `least` that breaks well, else
-// any space there; npos when there is none.
+// The space at or before `most` and past `least` to break a line at: the
+// last of the best quality among those that leave the first line at least
+// half full, else the last of all; npos when there is none.
 size_t BreakAt(const std::string& line, size_t least, size_t most)
 {
     const bool prose = HasLetters(line);
-    size_t any = std::string::npos;
+    const size_t half = least + (most - least) / 2;
+    size_t best[3] = {std::string::npos, std::string::npos, std::string::npos};
     for (size_t k = std::min(most, line.size() - 1); k > least; --k) {
         if (line[k] != ' ' || line[k - 1] == ' ')
             continue;
-        if (GoodBreak(line, k, prose))
-            return k;
-        if (any == std::string::npos)
-            any = k;
+        const int quality = k >= half ? BreakQuality(line, k, prose) : 0;
+        if (best[quality] == std::string::npos)
+            best[quality] = k;
     }
-    return any;
+    for (int quality = 2; quality >= 0; --quality)
+        if (best[quality] != std::string::npos)
+            return best[quality];
+    return std::string::npos;
 }
 
 // The lines of text, each line of prose or a formula (MayBreak) longer than

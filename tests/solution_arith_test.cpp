@@ -443,6 +443,19 @@ TEST(ArithmeticSolution, SignsOfEveryPairAndOperation)
     }
 }
 
+// A long line breaks where a reader expects it: not after "Ответ:" alone,
+// which left the answer's words and its number apart, but after the equals
+// sign, the first line at least half full.
+TEST(ArithmeticSolution, LongLinesBreakAtTheBestSpace)
+{
+    const Solved s = Solve("FF76100_16 - 0.DDDDDDD2_16", 14, "1000");
+    const std::string text = Cp1251ToUtf8(s.solution.text);
+    const std::string answer = u8"\n\nОтвет: FF76100₁₆ - 0.DDDDDDD2₁₆ =\n"
+                               u8"2780C607.1C1C1C222D4712659819C8A99730C37₁₄. Результат точный.\n";
+    EXPECT_NE(text.find(answer), std::string::npos) << text;
+    EXPECT_EQ(WideLines(s.solution.text), std::vector<std::string>());
+}
+
 // ---- the column and the corner, against arithmetic done apart ----------------
 
 std::string Digits(unsigned long long value, int base)
