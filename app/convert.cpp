@@ -58,23 +58,26 @@ std::string NumberFault(int source, const NumberParts& parts)
 
 // Only a whole non-negative number has a Roman numeral; the sign and the
 // separator are refused before the range is looked at.
-Outcome ToRoman(const ReadNumber& read)
+Outcome ToRoman(const ReadNumber& read, NumberDigits& written)
 {
     if (read.negative || read.hasSeparator)
         return Fail(ERR_MINROMAN);
     const int v = StrToNum(read.decimal);
     if (v > ROMAN_MAX)
         return Fail(ERR_OUTOFRANGE);
-    return Succeed(ArabToRoman(static_cast<unsigned short>(v)), read.decimal);
+    written = {ArabToRoman(static_cast<unsigned short>(v)), std::string()};
+    return Succeed(written.whole, read.decimal);
 }
 
 // The number in base: the whole part exactly, the fraction exactly expanded
 // and cut to the precision.
-std::string Written(const ReadNumber& read, int base)
+NumberDigits DigitsIn(const ReadNumber& read, int base)
 {
-    const std::string fraction = read.hasSeparator
-        ? ConvertFraction(read.fraction, read.system, base, read.precision) : std::string();
-    return ComposeNumber(read.negative, ConvertText(read.whole, read.system, base), fraction);
+    NumberDigits digits;
+    digits.whole = ConvertText(read.whole, read.system, base);
+    if (read.hasSeparator)
+        digits.fraction = ConvertFraction(read.fraction, read.system, base, read.precision).substr(2);
+    return digits;
 }
 
 }  // namespace
@@ -101,6 +104,13 @@ NumberParts SplitNumber(std::string& text)
         }
     }
     return parts;
+}
+
+// A separator with no digit after it (precision 0) changes nothing: the
+// text is cut back to the whole part either way.
+std::string ComposeNumber(bool negative, const NumberDigits& digits)
+{
+    return ComposeNumber(negative, digits.whole, digits.fraction.empty() ? std::string() : "0." + digits.fraction);
 }
 
 std::string ComposeNumber(bool negative, std::string whole, const std::string& fraction)
@@ -171,31 +181,54 @@ bool ReadRequest(const std::string& number, const std::string& precision, int so
             refusal = Fail(ERR_OUTOFRANGE);
             return false;
         }
-        read.decimal = NumToStr(n);
+        read.decimalDigits = {NumToStr(n), std::string()};
     } else {
-        read.decimal = Written(read, 10);
+        read.decimalDigits = DigitsIn(read, 10);
     }
+    read.decimal = ComposeNumber(read.negative, read.decimalDigits);
     return true;
+}
+
+Outcome WriteNumber(const ReadNumber& read, int target, NumberDigits& written)
+{
+    if (target == ROMAN) {
+        if (read.system != ROMAN)
+            return ToRoman(read, written);
+        written = {read.whole, std::string()};
+        return Succeed(read.whole, read.decimal);
+    }
+    if (target == 10) {
+        written = read.decimalDigits;
+        return Succeed(read.decimal, read.decimal);
+    }
+    if (read.system == ROMAN) {
+        written = {ConvertText(read.decimal, 10, target), std::string()};
+        return Succeed(written.whole, read.decimal);
+    }
+    written = DigitsIn(read, target);
+    return Succeed(ComposeNumber(read.negative, written), read.decimal);
 }
 
 Outcome WriteNumber(const ReadNumber& read, int target)
 {
-    if (target == ROMAN)
-        return read.system == ROMAN ? Succeed(read.whole, read.decimal) : ToRoman(read);
-    if (target == 10)
-        return Succeed(read.decimal, read.decimal);
-    if (read.system == ROMAN)
-        return Succeed(ConvertText(read.decimal, 10, target), read.decimal);
-    return Succeed(Written(read, target), read.decimal);
+    NumberDigits written;
+    return WriteNumber(read, target, written);
+}
+
+Outcome ConvertRequest(const std::string& number, const std::string& precision, int source, int target,
+                       ConversionParts& parts)
+{
+    if (!IsSystem(source) || !IsSystem(target))
+        return Outcome();
+    Outcome refusal;
+    if (!ReadRequest(number, precision, source, parts.read, refusal))
+        return refusal;
+    parts.target = target;
+    return WriteNumber(parts.read, target, parts.written);
 }
 
 Outcome ConvertRequest(const std::string& number, const std::string& precision, int source, int target)
 {
-    if (!IsSystem(source) || !IsSystem(target))
-        return Outcome();
-    ReadNumber read;
-    Outcome refusal;
-    if (!ReadRequest(number, precision, source, read, refusal))
-        return refusal;
-    return WriteNumber(read, target);
+    ConversionParts parts;
+    return ConvertRequest(number, precision, source, target, parts);
 }

@@ -16,6 +16,14 @@
 // state changed. It is ReadRequest followed by WriteNumber.
 Outcome ConvertRequest(const std::string& number, const std::string& precision, int source, int target);
 
+// A number written in one system, in parts.
+struct NumberDigits {
+    std::string whole;     // the whole part's digits without sign or leading zeros ("0" for
+                           // none); a Roman numeral ("" for zero)
+    std::string fraction;  // the fraction's digits as cut, as many as the precision, zeros at
+                           // the end kept; "" for a number written without a fraction
+};
+
 // A number that a request accepted, read once: what is written in each
 // target system, and what the worked solution starts from.
 struct ReadNumber {
@@ -28,6 +36,7 @@ struct ReadNumber {
     int precision = 0;        // the fractional digits a result is cut to (iFT)
     std::string decimal;      // the value in decimal, the fraction cut to precision: what
                               // strM_BUF holds after a successful request
+    NumberDigits decimalDigits;  // the same value in parts, without its sign
 };
 
 // Validates number (spaces removed) for system, ROMAN or a base, and reads
@@ -46,7 +55,22 @@ bool ReadRequest(const std::string& number, const std::string& precision, int so
 
 // The second half: the read number in system target, and strM_BUF its
 // decimal value; or the message of a target that refuses it (strM_BUF "0").
+// written receives the result in parts (left as it was when refused).
+Outcome WriteNumber(const ReadNumber& read, int target, NumberDigits& written);
 Outcome WriteNumber(const ReadNumber& read, int target);
+
+// What a command that wrote a number read and wrote, for its worked
+// solution: a conversion's request, or MR's register.
+struct ConversionParts {
+    ReadNumber read;
+    int target = 10;
+    NumberDigits written;
+};
+
+// ConvertRequest, handing out what it read and wrote (parts is meaningful
+// only when the outcome is OUTPUT).
+Outcome ConvertRequest(const std::string& number, const std::string& precision, int source, int target,
+                       ConversionParts& parts);
 
 // The number text as the input field's text is handed to the command: without
 // any space (0x20); every other character stays.
@@ -67,5 +91,7 @@ NumberParts SplitNumber(std::string& text);
 // ("0." and its digits; empty for a whole number): joined, trailing zeros
 // and a bare separator dropped, "-" in front when negative.
 std::string ComposeNumber(bool negative, std::string whole, const std::string& fraction);
+// The same of a number in parts.
+std::string ComposeNumber(bool negative, const NumberDigits& digits);
 
 #endif

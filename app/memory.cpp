@@ -39,8 +39,9 @@ bdouble CurrentValue()
 }
 
 // The register's value in target, from its printed text t whose sign has
-// become a leading "0"; p fractional digits for a positional target.
-Outcome Recall(const std::string& t, const NumberParts& parts, int target, int p)
+// become a leading "0"; p fractional digits for a positional target. written
+// receives the result in parts.
+Outcome Recall(const std::string& t, const NumberParts& parts, int target, int p, NumberDigits& written)
 {
     if (target == ROMAN) {
         if (parts.negative) {
@@ -53,15 +54,35 @@ Outcome Recall(const std::string& t, const NumberParts& parts, int target, int p
             return {Outcome::MESSAGE, ERR_OUTOFRANGE};
         }
         strM_BUF = t;
-        return {Outcome::OUTPUT, ArabToRoman(static_cast<unsigned short>(n))};
+        written = {ArabToRoman(static_cast<unsigned short>(n)), std::string()};
+        return {Outcome::OUTPUT, written.whole};
     }
     strM_BUF = t;
-    if (!parts.hasSeparator)
-        return {Outcome::OUTPUT, ComposeNumber(parts.negative, ConvertText(t, 10, target), std::string())};
-    const std::string whole = t.substr(0, parts.separator);
-    const std::string fraction = "0." + t.substr(parts.separator + 1);
-    return {Outcome::OUTPUT, ComposeNumber(parts.negative, ConvertText(whole, 10, target),
-                                           bfConvertFromDec(bfConvertToDec(fraction, 10), target, p))};
+    if (!parts.hasSeparator) {
+        written = {ConvertText(t, 10, target), std::string()};
+    } else {
+        const std::string fraction = "0." + t.substr(parts.separator + 1);
+        written = {ConvertText(t.substr(0, parts.separator), 10, target),
+                   bfConvertFromDec(bfConvertToDec(fraction, 10), target, p).substr(2)};
+    }
+    return {Outcome::OUTPUT, ComposeNumber(parts.negative, written)};
+}
+
+// What MR read: the register's text taken apart as a conversion reads a number.
+ReadNumber RegisterAsRead(const std::string& t, const NumberParts& parts, int p)
+{
+    ReadNumber read;
+    read.negative = parts.negative;
+    read.hasSeparator = parts.hasSeparator;
+    read.whole = parts.hasSeparator ? t.substr(0, parts.separator) : t;
+    if (parts.hasSeparator)
+        read.fraction = t.substr(parts.separator + 1);
+    read.precision = p;
+    read.decimal = strM_BUF;
+    read.decimalDigits = {trimleft(read.whole), read.fraction};
+    if (read.decimalDigits.whole.empty())
+        read.decimalDigits.whole = "0";
+    return read;
 }
 
 }  // namespace
@@ -106,17 +127,26 @@ Outcome MemoryDivide()
 }
 
 // A refused recall leaves the current value zero, with the register's sign.
-Outcome MemoryRecall(int target, const std::string& precisionField)
+Outcome MemoryRecall(int target, const std::string& precisionField, ConversionParts& recalled)
 {
     if (!IsSystem(target))
         return Outcome();
     BeginCommand();
     std::string t = bM_REGISTER.print();
     const NumberParts parts = SplitNumber(t);
-    Outcome outcome = Recall(t, parts, target, RecallPrecision(precisionField));
+    const int p = RecallPrecision(precisionField);
+    Outcome outcome = Recall(t, parts, target, p, recalled.written);
     if (parts.negative)
         strM_BUF = "-" + strM_BUF;
+    recalled.read = RegisterAsRead(t, parts, p);
+    recalled.target = target;
     return outcome;
+}
+
+Outcome MemoryRecall(int target, const std::string& precisionField)
+{
+    ConversionParts recalled;
+    return MemoryRecall(target, precisionField, recalled);
 }
 
 int RecallPrecision(const std::string& precisionField)

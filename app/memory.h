@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "convert.h"
 #include "outcome.h"
 
 Outcome MemoryClear();     // MC
@@ -15,6 +16,9 @@ Outcome MemoryDivide();    // M÷
 // MR: the register in the target system (ROMAN, or a base), with as many
 // fractional digits as the precision field's text gives.
 Outcome MemoryRecall(int target, const std::string& precisionField);
+// The same, handing out the register's number as read and the result in
+// parts, for MR's worked solution (meaningful only when the outcome is OUTPUT).
+Outcome MemoryRecall(int target, const std::string& precisionField, ConversionParts& recalled);
 
 // The fractional digits MR writes for the precision field's text: read as it
 // stands, unvalidated, and bounded to the precisions the program works at.

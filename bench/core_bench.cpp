@@ -123,7 +123,9 @@ void Request(benchmark::State& state, const std::string& number, int source, int
 // request left: its steps and exactness (the request itself is timed above).
 void WorkedSolution(benchmark::State& state, const std::string& number, int source, int target)
 {
-    const SolvedCommand command = ConversionCommand(number, source, target, ConvertRequest(number, "1000", source, target));
+    ConversionParts parts;
+    const Outcome outcome = ConvertRequest(number, "1000", source, target, parts);
+    const SolvedCommand command = ConversionCommand(parts, outcome);
     for (auto _ : state) {
         Solution solution = SolveCommand(command);
         if (!solution.solved) {

@@ -84,12 +84,13 @@ std::string PrecisionOf(const CliOptions& options)
 RequestReport RunRequest(const std::string& typed, const CliOptions& options)
 {
     const std::string number = CleanNumber(typed);
-    const Outcome outcome = ConvertRequest(number, PrecisionOf(options), options.source, options.target);
+    ConversionParts parts;
+    const Outcome outcome = ConvertRequest(number, PrecisionOf(options), options.source, options.target, parts);
     RequestReport report = Reported(typed, options, options.target, outcome);
     report.withSteps = options.steps;
     // -t all's JSON says nothing of exactness: no solution is needed for it.
     if (report.converted && (options.json || options.steps)) {
-        Solution solution = SolveCommand(ConversionCommand(number, options.source, options.target, outcome));
+        Solution solution = SolveCommand(ConversionCommand(parts, outcome));
         report.solved = solution.solved;
         report.exact = solution.exact;
         report.exactWritten = solution.exactWritten;

@@ -153,11 +153,13 @@ cli.html|<a name="arith">
 contents.hhc|value="Арифметика в системах счисления"
 solution.html|<kbd>F2</kbd>
 solution.html|Решение появится, когда число будет переведено.
-solution.html|<span class="num">1011 (2) = 1·2^3 + 0·2^2 + 1·2^1 + 1·2^0 = 8 + 0 + 2 + 1 = 11</span>
-solution.html|<span class="num">1994 = 1000 + 900 + 90 + 4 = M + CM + XC + IV</span>
-solution.html|Точное значение: 0.0(0011) (2).
+solution.html|<span class="num">1011<sub>2</sub> = 1·2<sup>3</sup> + 0·2<sup>2</sup> + 1·2<sup>1</sup> + 1·2<sup>0</sup> = 8 + 0 + 2 + 1 = 11<sub>10</sub></span>
+solution.html|<span class="num">900 = CM (1000 - 100)</span>
+solution.html|Точное значение: 0.0(0011)<sub>2</sub>.
+solution.html|чистая периодическая
 solution.html|не больше 10 000 цифр
-solution.html|первые 5 и последние 5 строк
+solution.html|не больше 64 цифр
+solution.html|Таблица до 64 строк показывается целиком
 settings.html|<code>PREC 8</code>
 settings.html|от 1 до 1000
 cli.html|kalvorix-cli [-f СИСТЕМА] [-t СИСТЕМА|all] [-p ТОЧНОСТЬ] [--json] [--steps] [ЧИСЛО ...]
@@ -170,11 +172,17 @@ EOF
 
 # The worked example is the program's own solution, line for line: what
 # kalvorix-cli --steps prints after the result line, without the empty line
-# that ends it.
+# that ends it. The page marks bases and exponents with <sub> and <sup>,
+# which the command line writes as Unicode subscripts and superscripts.
 if [ -n "$cli" ]; then
     example=$(iconv -f CP1251 -t UTF-8 "$out/solution.html" |
         awk '/<a name="example">/ {found = 1} found && /<pre class="example">/ {inside = 1; sub(/.*<pre class="example">/, "")}
-             inside {if (sub(/<\/pre>.*/, "")) {print; exit} print}')
+             inside {if (sub(/<\/pre>.*/, "")) {print; exit} print}' |
+        python3 -c 'import re, sys
+low = str.maketrans("0123456789", "\u2080\u2081\u2082\u2083\u2084\u2085\u2086\u2087\u2088\u2089")
+high = str.maketrans("0123456789-", "\u2070\u00b9\u00b2\u00b3\u2074\u2075\u2076\u2077\u2078\u2079\u207b")
+text = re.sub(r"<sub>([^<]*)</sub>", lambda m: m.group(1).translate(low), sys.stdin.read())
+sys.stdout.write(re.sub(r"<sup>([^<]*)</sup>", lambda m: m.group(1).translate(high), text))')
     solved=$("$cli" --steps -f 10 -t 2 -p 4 11.625 | sed '1d; $d')
     [ -n "$example" ] && [ "$example" = "$solved" ] ||
         fault "the worked example of solution.html differs from kalvorix-cli --steps -f 10 -t 2 -p 4 11.625"

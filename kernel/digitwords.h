@@ -14,17 +14,17 @@
 
 namespace words {
 
-// The largest power of a base that fits 32 bits, and its exponent: how many
-// digits of that base one word carries.
+// The largest power of a base that fits 32 bits (or is at most limit), and
+// its exponent: how many digits of that base one word carries.
 struct WordPower {
     uint64_t power;
     int exponent;
 };
 
-constexpr WordPower LargestPower(int base)
+constexpr WordPower LargestPower(int base, uint64_t limit = UINT32_MAX)
 {
     WordPower r{1, 0};
-    while (r.power * static_cast<uint64_t>(base) <= UINT32_MAX) {
+    while (r.power * static_cast<uint64_t>(base) <= limit) {
         r.power *= static_cast<uint64_t>(base);
         ++r.exponent;
     }

@@ -103,6 +103,16 @@ Words HornerToBinary(const uint32_t* source, size_t count, uint32_t from)
     return number;
 }
 
+// The source's words from the top one down, into limbs: N = N * from + word.
+Words HornerToLimbs(const uint32_t* source, size_t count, uint32_t from)
+{
+    Words number;
+    number.reserve(count);
+    for (size_t j = count; j-- > 0;)
+        words::MulAddTo(number, from, source[j], limbs::Radix{});
+    return number;
+}
+
 // Writing reads the binary number in pieces of ChunkBits bits, 2^ChunkBits
 // the largest power of two below the word radix base^k, so that
 // 2^(ChunkBits * 2^j) fills nearly 2^j words of base^k and the products of
@@ -177,6 +187,20 @@ Words ReadDigits(const std::vector<int>& digits, size_t first, int base)
                        .Convert(source.data(), source.size());
     words::Trim(number);
     return number;
+}
+
+limbs::Limbs ReadLimbs(const std::string& digits, int base)
+{
+    // A source word must be a limb itself: base^k up to the limbs' radix,
+    // which base 10 fills exactly and no radix change is left to do.
+    const words::WordPower chunk = LargestPower(base, limbs::BASE);
+    Words source = words::PackDigits(digits.size(), static_cast<uint32_t>(base), chunk.exponent, false,
+                                     [&digits, base](size_t i) { return std::max(DigitValue(digits[i], base), 0); });
+    if (chunk.power != limbs::BASE)
+        source = RadixChange(static_cast<uint32_t>(chunk.power), limbs::PRODUCT_RADIX, HornerToLimbs, READ_HORNER_MAX)
+                     .Convert(source.data(), source.size());
+    words::Trim(source);
+    return source;
 }
 
 std::string WriteDigits(const Words& number, int base)

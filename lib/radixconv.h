@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "limbs.h"
 #include "words.h"
 
 namespace radixconv {
@@ -31,6 +32,11 @@ words::Words ReadDigits(const std::vector<int>& digits, size_t first, int base);
 // A non-zero binary number written in base (3 to 15, not a power of two),
 // without leading zeros.
 std::string WriteDigits(const words::Words& number, int base);
+
+// The value of a text of digits of base (2 to 16; a character that is no
+// digit of it counts as 0), most significant first, in limbs (limbs.h): the
+// digits change radix once, with no decimal text between.
+limbs::Limbs ReadLimbs(const std::string& digits, int base);
 
 }  // namespace radixconv
 

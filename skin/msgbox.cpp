@@ -16,6 +16,7 @@ WNDPROC fnOldCbtWnd;       // the box's own procedure
 HBRUSH hBrushCbtWhite;     // background of the box's texts; made once, lives for the run
 int iOkWidth, iOkHeight;   // the button's size taken at activation; for each box
 
+const int FOOTER_HEIGHT = 50;
 const int FOOTER_HEIGHT_XP = 43;
 
 // Puts the button 8 pixels from the right and 10 from the bottom of the box,
@@ -80,7 +81,7 @@ LRESULT CALLBACK CBTWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         GetClientRect(hwnd, &client);
         PAINTSTRUCT ps;
         HDC hdc = BeginPaint(hwnd, &ps);
-        PaintBoxBody(hdc, client, iIsXP ? FOOTER_HEIGHT_XP : BOX_FOOTER_HEIGHT);
+        PaintBoxBody(hdc, client, BoxFooterHeight());
         EndPaint(hwnd, &ps);
         return 1;
     }
@@ -107,6 +108,11 @@ LRESULT CALLBACK CBTWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 }  // namespace
+
+int BoxFooterHeight()
+{
+    return iIsXP ? FOOTER_HEIGHT_XP : FOOTER_HEIGHT;
+}
 
 void PaintBoxBody(HDC hdc, RECT client, int footerHeight)
 {

@@ -24,12 +24,12 @@ HBRUSH GetEditBKG();
 // box's button is painted, until the button is destroyed. One at a time.
 void SkinCloseButton(HWND button);
 
-// The message box's grey footer, in pixels (43 on older systems).
-constexpr int BOX_FOOTER_HEIGHT = 50;
-
 // The body of a window painted as the message box's: white, with a grey
 // footer of footerHeight pixels and the gradient line on top of it.
 void PaintBoxBody(HDC hdc, RECT client, int footerHeight);
+
+// The height of the message box's grey footer: 50 pixels, 43 on older systems.
+int BoxFooterHeight();
 
 // MessageBoxA restyled by the skin: white body, grey footer, one skinned
 // button "Закрыть" in the bottom right corner.

@@ -3,18 +3,18 @@
 #include "exactness.h"
 
 #include "fraction.h"
-#include "steptext.h"
+#include "notation.h"
 #include "text.h"
+
+const char EXACT_RESULT[] = "Результат точный.";
 
 namespace {
 
-std::string Lengths(const Expansion& expansion)
+// "147 цифр": a count given as a product of powers takes the word of many.
+std::string LengthText(const PrimePowers& length)
 {
-    if (expansion.finite)
-        return "конечная дробь из " + CountOf(expansion.prePeriod, "цифры", "цифр", "цифр") + " после точки";
-    const std::string period = expansion.period.Text();
-    return "периодическая дробь, до периода " + DigitCount(expansion.prePeriod) + ", в периоде " + period + " "
-        + WordOf(period, "цифра", "цифры", "цифр");
+    const std::string count = PowersText(length);
+    return count + " " + WordOf(count, "цифра", "цифры", "цифр");
 }
 
 }  // namespace
@@ -44,18 +44,62 @@ std::string ExactValue(const Exactness& facts, const std::string& whole)
     return facts.digits.empty() ? whole : whole + "." + facts.digits;
 }
 
-std::string ExactnessSentence(const Exactness& facts, const std::string& whole, int to, int precision)
+bool LengthOf(const Expansion& expansion, uint64_t& length)
 {
-    if (facts.exact)
-        return "Результат точный.";
-    std::string sentence = "Результат обрезан до " + CountOf(static_cast<uint64_t>(precision), "цифры", "цифр", "цифр")
-        + " после точки, не округлён.\nТочное значение";
+    uint64_t period = 0;
+    if (!expansion.finite && !expansion.period.Fits(period))
+        return false;
+    length = expansion.prePeriod + period;
+    return length >= period;  // no wrap
+}
+
+std::string ExpansionKind(const Expansion& expansion)
+{
+    if (expansion.finite)
+        return "конечная дробь";
+    return expansion.prePeriod == 0 ? "чистая периодическая дробь" : "смешанная периодическая дробь";
+}
+
+std::string ExpansionLengths(const Expansion& expansion)
+{
+    if (expansion.finite)
+        return DigitCount(expansion.prePeriod) + " в дробной части";
+    const std::string period = LengthText(expansion.period) + " в периоде";
+    return expansion.prePeriod == 0 ? period : DigitCount(expansion.prePeriod) + " до периода, " + period;
+}
+
+std::string AnswerLine(const std::string& statement)
+{
+    return "Ответ: " + statement + ".";
+}
+
+std::vector<std::string> CutLines(int precision, const std::string& kept)
+{
+    const std::string count = CountOf(static_cast<uint64_t>(precision), "цифра", "цифры", "цифр");
+    const bool zeros = !kept.empty() && kept.back() == '0';
+    std::vector<std::string> lines = {"Результат неточный: в дробной части оставлено " + count
+                                      + (zeros ? " (" + kept + ")" : std::string()) + ", остальные отброшены, без округления."};
+    if (zeros)
+        lines.push_back("Нули в конце дробной части не пишем.");
+    return lines;
+}
+
+std::string ExactValueSentence(const Exactness& facts, const std::string& whole, int to)
+{
+    const std::string kind = ExpansionKind(facts.expansion) + ", " + ExpansionLengths(facts.expansion);
     if (!facts.written)
-        return sentence + " — " + Lengths(facts.expansion) + ", больше " + GroupedNumber(LONGEST_EXACT)
-            + " цифр, поэтому не выписано.";
+        return "Точное значение — " + kind + "; в нём больше " + GroupedNumber(LONGEST_EXACT)
+            + " цифр, поэтому оно не выписано.";
     const std::string value = ExactValue(facts, whole);
-    sentence += ": " + Shortened(value) + Mark(to) + ".";
-    if (value.size() > LONG_NUMBER)
-        sentence += " Это " + Lengths(facts.expansion) + ".";
-    return sentence;
+    return "Точное значение: " + Stated(value, to) + (value.size() > LONG_ANSWER ? " — " + kind : std::string()) + ".";
+}
+
+std::vector<std::string> CheckLines(const std::string& how, std::vector<std::string> work, bool agrees)
+{
+    work.insert(work.begin(), "Проверка — " + how + ":");
+    std::string& last = work.back();
+    if (!last.empty() && last.back() == '.')
+        last.pop_back();
+    last += agrees ? " — верно." : " — не сходится.";
+    return work;
 }

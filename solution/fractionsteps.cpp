@@ -5,19 +5,20 @@
 
 #include <algorithm>
 
-#include "converter.h"
+#include "notation.h"
+#include "radixconv.h"
 #include "steptext.h"
-#include "systems.h"
-#include "text.h"
 
 namespace {
 
 using bignum::Limbs;
 
-// Fraction digits read term by term rather than as one quotient.
-const size_t SHORT_FRACTION = 6;
-
 const uint64_t TAIL_MODULUS = 1000000000000000ULL;  // 10^NUMBER_END
+
+bool IsZero(const Limbs& x)
+{
+    return x.empty();
+}
 
 // The text of n with zeros in front to width characters.
 std::string ZeroPadded(const std::string& n, size_t width)
@@ -35,48 +36,74 @@ void Reduce(Limbs& num, Limbs& den, PrimePowers& powers)
     }
 }
 
-bool FiniteDecimal(const PrimePowers& powers)
-{
-    for (int k = 0; k < PRIME_COUNT; ++k)
-        if (powers.exponent[k] != 0 && SMALL_PRIMES[k] != 2 && SMALL_PRIMES[k] != 5)
-            return false;
-    return true;
-}
-
 // whole + num / (2^a 5^b) written out: m = max(a, b) places hold
-// num * 2^(m-a) * 5^(m-b). A long one is shown by its ends only.
-std::string DecimalText(uint32_t whole, const Limbs& num, const Limbs& den, const PrimePowers& powers)
+// num * 2^(m-a) * 5^(m-b). A long one is shown by its ends only: the head by
+// one division, the tail modulo 10^NUMBER_END.
+std::string DecimalText(const std::string& whole, const Limbs& num, const Limbs& den, const PrimePowers& powers)
 {
     const uint64_t a = powers.exponent[0], b = powers.exponent[2];
     const uint64_t places = std::max(a, b);
-    const std::string prefix = std::to_string(whole) + ".";
-    const uint64_t length = prefix.size() + places;
-    if (length <= LONG_NUMBER) {
+    const std::string prefix = whole + ".";
+    if (prefix.size() + places <= LONG_NUMBER) {
         Limbs scaled = limbs::Mul(num, limbs::Mul(limbs::Power(2, places - a), limbs::Power(5, places - b)));
         return prefix + ZeroPadded(limbs::ToDecimal(scaled), static_cast<size_t>(places));
     }
-    const size_t headPlaces = NUMBER_END - prefix.size();
-    Limbs rest;
-    const Limbs head = limbs::DivMod(limbs::Mul(num, limbs::Pow10(static_cast<int>(headPlaces))), den, rest);
-    const uint64_t tail = bignum::MulLow(bignum::LowDigits(num),
-                                         bignum::MulLow(bignum::PowerLow(2, places - a), bignum::PowerLow(5, places - b)))
+    std::string head = prefix.substr(0, NUMBER_END);
+    if (head.size() < NUMBER_END) {
+        const size_t headPlaces = NUMBER_END - prefix.size();
+        Limbs rest;
+        const Limbs quotient = limbs::DivMod(limbs::Mul(num, limbs::Pow10(static_cast<int>(headPlaces))), den, rest);
+        head = prefix + ZeroPadded(limbs::ToDecimal(quotient), headPlaces);
+    }
+    const uint64_t low = bignum::MulLow(bignum::LowDigits(num),
+                                        bignum::MulLow(bignum::PowerLow(2, places - a), bignum::PowerLow(5, places - b)))
         % TAIL_MODULUS;
-    return ShortenedEnds(prefix + ZeroPadded(limbs::ToDecimal(head), headPlaces),
-                         ZeroPadded(std::to_string(tail), NUMBER_END), length);
+    std::string tail;
+    if (places >= NUMBER_END) {
+        tail = ZeroPadded(std::to_string(low), NUMBER_END);
+    } else {  // the whole fraction fits the tail, with the end of the whole part before it
+        const size_t fromWhole = NUMBER_END - static_cast<size_t>(places);
+        tail = prefix.substr(prefix.size() - std::min(prefix.size(), fromWhole))
+            + ZeroPadded(std::to_string(low), static_cast<size_t>(places));
+    }
+    return ShortenedEnds(head, tail, DigitsOf(whole) + places);
 }
 
 std::string CommonFraction(const Limbs& num, const Limbs& den)
 {
-    return Shortened(limbs::ToDecimal(num)) + "/" + Shortened(limbs::ToDecimal(den));
+    return ShortDecimal(num) + "/" + ShortDecimal(den);
 }
 
-std::string Power(int base, uint64_t exponent, bool negative)
+// The limbs [from, end) of x as decimal digits, the top one without leading zeros when it is x's top limb.
+std::string LimbText(const Limbs& x, size_t from, size_t end)
 {
-    const std::string e = std::to_string(exponent);
-    return std::to_string(base) + "^" + (negative ? "(-" + e + ")" : e);
+    std::string text;
+    for (size_t k = end; k-- > from;) {
+        const std::string limb = std::to_string(x[k]);
+        text += k + 1 == x.size() ? limb : ZeroPadded(limb, limbs::BASE_DIGITS);
+    }
+    return text;
+}
+
+// num/den in lowest terms as a decimal after whole, or as a common fraction.
+std::string ReducedText(const std::string& whole, Limbs num, Limbs den, PrimePowers powers, bool decimals)
+{
+    Reduce(num, den, powers);
+    if (decimals)
+        return DecimalText(whole, num, den, powers);
+    return (whole == "0" ? std::string() : Shortened(whole) + " + ") + CommonFraction(num, den);
 }
 
 }  // namespace
+
+// Three limbs hold the head's NUMBER_END digits, two the tail's.
+std::string ShortDecimal(const Limbs& x)
+{
+    if (x.size() < 6)
+        return Shortened(limbs::ToDecimal(x));
+    const uint64_t digits = limbs::BASE_DIGITS * (x.size() - 1) + std::to_string(x.back()).size();
+    return ShortenedEnds(LimbText(x, x.size() - 3, x.size()), LimbText(x, 0, 2), digits);
+}
 
 Fraction FractionOf(const std::string& digits, int base)
 {
@@ -85,7 +112,7 @@ Fraction FractionOf(const std::string& digits, int base)
     if (kept.empty())
         return fraction;
     const uint64_t k = kept.size();
-    fraction.num = limbs::FromDecimal(ConvertText(kept, base, 10));
+    fraction.num = radixconv::ReadLimbs(kept, base);
     const PrimePowers ofBase = FactorsOf(static_cast<uint64_t>(base));
     bool reduced = false;
     for (int p = 0; p < PRIME_COUNT; ++p) {
@@ -104,20 +131,31 @@ Fraction FractionOf(const std::string& digits, int base)
     return fraction;
 }
 
-std::string ValueText(uint32_t whole, const Limbs& num, const Limbs& den, const PrimePowers& powers)
+bool IsDecimal(const PrimePowers& powers)
 {
-    if (num.empty())
-        return std::to_string(whole);
-    Limbs n = num, d = den;
-    PrimePowers p = powers;
-    Reduce(n, d, p);
-    if (FiniteDecimal(p))
-        return DecimalText(whole, n, d, p);
-    return (whole == 0 ? std::string() : std::to_string(whole) + " ") + CommonFraction(n, d);
+    for (int k = 0; k < PRIME_COUNT; ++k)
+        if (powers.exponent[k] != 0 && SMALL_PRIMES[k] != 2 && SMALL_PRIMES[k] != 5)
+            return false;
+    return true;
+}
+
+std::string FractionText(const Limbs& num, const Limbs& den, const PrimePowers& powers, bool decimals)
+{
+    if (IsZero(num))
+        return "0";
+    return ReducedText("0", num, den, powers, decimals);
+}
+
+std::string ValueText(const std::string& whole, const Fraction& fraction)
+{
+    if (IsZero(fraction.num))
+        return whole;
+    return ReducedText(whole, fraction.num, fraction.den, fraction.powers, IsDecimal(fraction.powers));
 }
 
 std::vector<MultiplicationRow> MultiplicationRows(const Fraction& fraction, int base, uint64_t rowCount)
 {
+    const bool decimals = IsDecimal(fraction.powers);
     std::vector<MultiplicationRow> rows;
     Limbs current = fraction.num;
     uint64_t at = 0;
@@ -131,49 +169,29 @@ std::vector<MultiplicationRow> MultiplicationRows(const Fraction& fraction, int 
         limbs::MulSmallAdd(product, static_cast<uint32_t>(base), 0);
         const Limbs digit = limbs::DivMod(product, fraction.den, next);
         const uint32_t value = digit.empty() ? 0 : digit[0];
-        rows.push_back({ValueText(0, current, fraction.den, fraction.powers),
-                        ValueText(value, next, fraction.den, fraction.powers), value});
+        const std::string whole = std::to_string(value);
+        MultiplicationRow step{FractionText(current, fraction.den, fraction.powers, decimals), whole, "", value};
+        if (!IsZero(next) && decimals) {
+            step.product = ReducedText(whole, next, fraction.den, fraction.powers, true);
+        } else if (!IsZero(next)) {
+            // The improper fraction in lowest terms, then its whole part apart.
+            Limbs num = product, den = fraction.den;
+            PrimePowers powers = fraction.powers;
+            Reduce(num, den, powers);
+            step.product = CommonFraction(num, den);
+            if (value != 0)
+                step.apart = ReducedText(whole, next, fraction.den, fraction.powers, false);
+        }
+        rows.push_back(step);
         current = next;
         ++at;
     }
     return rows;
 }
 
-std::vector<std::string> FractionValueLines(const std::string& digits, int base, const Fraction& fraction)
+std::string FactorAfter(const Fraction& fraction, int base, uint64_t steps)
 {
-    std::vector<std::string> lines = {"В 10-ной системе дробь — сумма её цифр, умноженных на основание "
-                                      + NumToStr(base) + " в отрицательных степенях:"};
-    const std::string number = "0." + digits + Mark(base);
-    const std::string common = fraction.num.empty() ? "0" : CommonFraction(fraction.num, fraction.den);
-    const std::string value = ValueText(0, fraction.num, fraction.den, fraction.powers);
-    const std::string last = value == common ? std::string() : " = " + value;
-    if (digits.size() <= SHORT_FRACTION) {
-        std::string terms;
-        for (size_t k = 0; k < digits.size(); ++k)
-            terms += (k == 0 ? "" : " + ") + std::to_string(static_cast<uint32_t>(std::max(DigitValue(digits[k], base), 0))) + "·"
-                + Power(base, k + 1, true);
-        lines.push_back("  " + number + " = " + terms + " = " + common + last);
-        return lines;
-    }
-    lines.push_back("  " + Shortened("0." + digits) + Mark(base) + " = " + Shortened(digits) + Mark(base) + " / "
-                    + Power(base, digits.size(), false));
-    lines.push_back("  = " + common + last);
-    return lines;
-}
-
-std::vector<std::string> MultiplicationLines(const Fraction& fraction, int base, uint64_t rowCount, bool ended,
-                                             const std::string& digits)
-{
-    std::vector<std::string> lines = {"Дробная часть " + ValueText(0, fraction.num, fraction.den, fraction.powers)
-                                      + ": умножаем на " + NumToStr(base)
-                                      + ", целая часть произведения — очередная цифра."};
-    StepTable table("LLLL");
-    for (const MultiplicationRow& row : MultiplicationRows(fraction, base, rowCount))
-        table.Add({row.factor, " · " + NumToStr(base) + " = ", row.product,
-                   " — цифра " + std::string(1, DigitChar(row.digit))});
-    for (const std::string& line : table.Lines(rowCount))
-        lines.push_back(line);
-    lines.push_back((ended ? "Дробь кончилась: " : "Получено " + DigitCount(rowCount) + " — столько задаёт точность: ")
-                    + Shortened("0." + digits));
-    return lines;
+    Limbs rest;
+    limbs::DivMod(limbs::Mul(fraction.num, limbs::Power(static_cast<uint32_t>(base), steps)), fraction.den, rest);
+    return FractionText(rest, fraction.den, fraction.powers, IsDecimal(fraction.powers));
 }

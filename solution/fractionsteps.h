@@ -1,7 +1,6 @@
-// The steps of a fraction in a worked solution: its value as a sum of
-// negative powers of its base, and the multiplication table that writes it
-// in another base. Values are finite decimals where they have one and
-// reduced common fractions otherwise.
+// Fractions in a worked solution: a fraction's exact value, its text as a
+// finite decimal or a common fraction, and the rows of the multiplication
+// table that writes it in another base.
 #ifndef KALVORIX_SOLUTION_FRACTIONSTEPS_H
 #define KALVORIX_SOLUTION_FRACTIONSTEPS_H
 
@@ -11,6 +10,10 @@
 
 #include "bignum.h"
 #include "period.h"
+
+// x in decimal as a table's cell shows it (Shortened): a long number is
+// read at its ends only, so its text costs no pass over it.
+std::string ShortDecimal(const bignum::Limbs& x);
 
 // A fraction num/den from 0 to below 1 in lowest terms, and the prime powers
 // of den.
@@ -23,31 +26,36 @@ struct Fraction {
 // The value of the digits after the point of a number of base (2 to 16).
 Fraction FractionOf(const std::string& digits, int base);
 
-// whole + num/den (num below den, with den's prime powers), reduced: a finite
-// decimal ("1.25") where the reduced denominator is made of 2 and 5, else a
-// common fraction, after the whole part when there is one ("6 2/3").
-std::string ValueText(uint32_t whole, const bignum::Limbs& num, const bignum::Limbs& den, const PrimePowers& powers);
+// Whether values over this denominator are finite decimals: its only primes are 2 and 5.
+bool IsDecimal(const PrimePowers& powers);
 
-// One step of the multiplication table: factor · base = product, digit.
+// num/den (num below den, den given with its prime powers) in lowest terms:
+// a finite decimal ("0.625") where decimals is true, else a common fraction
+// ("206/343"); "0" for zero. A long decimal shows its ends only.
+std::string FractionText(const bignum::Limbs& num, const bignum::Limbs& den, const PrimePowers& powers, bool decimals);
+
+// whole (decimal digits) + fraction as the solution writes a value: "11.625"
+// where the fraction is a finite decimal, else "5 + 1/3", "237/343", or the
+// whole part alone.
+std::string ValueText(const std::string& whole, const Fraction& fraction);
+
+// One step of the multiplication table: factor · base = product, digit. The
+// product of a common fraction, improper, is followed by how its whole part
+// comes out: "2607/343", then "7 + 206/343".
 struct MultiplicationRow {
     std::string factor;
     std::string product;
+    std::string apart;  // the whole part and the fraction of a common fraction's product; "" for none
     uint32_t digit;
 };
 
 // The steps of multiplying the fraction by base rowCount times that
 // ShownRows chooses, each computed from the fraction: step k starts from
-// the fraction part of fraction · base^k.
+// the fraction part of fraction · base^k. Its values are decimals when the
+// fraction's are.
 std::vector<MultiplicationRow> MultiplicationRows(const Fraction& fraction, int base, uint64_t rowCount);
 
-// Lines writing the fraction of digits of base (not 10; no trailing zero) in
-// decimal: "0.101 (2) = 1·2^(-1) + 0·2^(-2) + 1·2^(-3) = 5/8 = 0.625".
-std::vector<std::string> FractionValueLines(const std::string& digits, int base, const Fraction& fraction);
-
-// Lines of the multiplication table of rowCount steps into base, ending in
-// digits (the fraction's digits in base after "0.", as many as steps): ended
-// when the fraction ran out, else cut by the precision.
-std::vector<std::string> MultiplicationLines(const Fraction& fraction, int base, uint64_t rowCount, bool ended,
-                                             const std::string& digits);
+// The fraction part of fraction · base^steps: the factor of row steps + 1.
+std::string FactorAfter(const Fraction& fraction, int base, uint64_t steps);
 
 #endif

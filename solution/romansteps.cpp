@@ -3,6 +3,7 @@
 #include "romansteps.h"
 
 #include "roman.h"
+#include "steptext.h"
 #include "text.h"
 
 namespace {
@@ -18,12 +19,35 @@ bool PairAt(const std::string& text, size_t pos)
     return false;
 }
 
-std::string JoinedBy(const std::vector<std::string>& items, const char* separator)
+std::string ValueOf(const std::string& letters)
 {
-    std::string text;
-    for (const std::string& item : items)
-        text += (text.empty() ? "" : separator) + item;
-    return text;
+    return NumToStr(RomanToArab(letters.c_str()));
+}
+
+// A letter's value, or a pair's as the difference it stands for: "(1000 - 100)".
+std::string PartValue(const std::string& part)
+{
+    if (part.size() == 1)
+        return ValueOf(part);
+    return "(" + ValueOf(part.substr(1)) + " - " + ValueOf(part.substr(0, 1)) + ")";
+}
+
+std::vector<std::string> PartValues(const std::vector<std::string>& parts)
+{
+    std::vector<std::string> values;
+    for (const std::string& part : parts)
+        values.push_back(PartValue(part));
+    return values;
+}
+
+// How a place's numeral makes its value: "(500 + 100 + 100 + 100)",
+// "(1000 - 100)"; nothing for a single letter.
+std::string PlaceSum(const std::string& numeral)
+{
+    const std::vector<std::string> parts = RomanParts(numeral);
+    if (parts.size() > 1)
+        return "(" + JoinedBy(PartValues(parts), " + ") + ")";
+    return parts.front().size() > 1 ? PartValue(parts.front()) : std::string();
 }
 
 }  // namespace
@@ -42,18 +66,31 @@ std::vector<std::string> RomanParts(const std::string& numeral)
     return parts;
 }
 
-std::vector<std::string> RomanReading(const std::string& numeral)
+std::vector<std::string> RomanReadingLines(const std::string& numeral)
 {
     const std::vector<std::string> parts = RomanParts(numeral);
-    std::vector<std::string> values;
-    for (const std::string& part : parts)
-        values.push_back(NumToStr(RomanToArab(part.c_str())));
-    const int value = RomanToArab(numeral.c_str());
+    std::vector<std::string> chain;
+    if (parts.size() > 1)
+        chain.push_back(JoinedBy(parts, " + "));
+    std::string values = JoinedBy(PartValues(parts), " + ");
+    if (parts.size() == 1 && values.front() == '(')
+        values = values.substr(1, values.size() - 2);
+    const std::string value = ValueOf(numeral);
+    if (values != value)
+        chain.push_back(values);
+    chain.push_back(value);
+    return Chain(numeral, chain);
+}
+
+std::vector<std::string> RomanReading(const std::string& numeral)
+{
     std::vector<std::string> lines = {
-        "Римские цифры читаются слева направо и складываются; меньшая цифра перед",
-        "большей (IV, IX, XL, XC, CD, CM) вычитается из неё:",
-        "  " + numeral + " = " + JoinedBy(parts, " + ") + " = " + JoinedBy(values, " + ") + " = " + NumToStr(value),
+        "Читаем римское число слева направо: цифры складываем, а меньшую цифру, стоящую",
+        "перед большей (IV, IX, XL, XC, CD, CM), вычитаем из большей:",
     };
+    for (const std::string& line : RomanReadingLines(numeral))
+        lines.push_back(line);
+    const int value = RomanToArab(numeral.c_str());
     const std::string standard = ArabToRoman(static_cast<unsigned short>(value));
     if (standard != numeral)
         lines.push_back("Запись " + numeral + " нестандартная, но программа её принимает; стандартная запись числа "
@@ -72,15 +109,22 @@ std::vector<int> PlaceValues(int value)
 
 std::vector<std::string> RomanWriting(int value)
 {
-    if (value == 0)
-        return {"Нуля в римской системе нет: ответ — пустая строка."};
-    std::vector<std::string> values, numerals;
-    for (int place : PlaceValues(value)) {
+    const std::vector<int> places = PlaceValues(value);
+    std::vector<std::string> lines = {"Раскладываем число на разряды и записываем каждый разряд римскими цифрами:"};
+    std::vector<std::string> values;
+    StepTable table("RLL");
+    for (int place : places) {
         values.push_back(NumToStr(place));
-        numerals.push_back(ArabToRoman(static_cast<unsigned short>(place)));
+        const std::string numeral = ArabToRoman(static_cast<unsigned short>(place));
+        const std::string sum = PlaceSum(numeral);
+        table.Add({NumToStr(place), " = " + numeral, sum.empty() ? std::string() : "  " + sum});
     }
-    return {
-        "Раскладываем число по разрядам и записываем каждый разряд римскими цифрами:",
-        "  " + NumToStr(value) + " = " + JoinedBy(values, " + ") + " = " + JoinedBy(numerals, " + "),
-    };
+    if (places.size() > 1)
+        lines.push_back("  " + NumToStr(value) + " = " + JoinedBy(values, " + "));
+    for (const std::string& line : table.Lines(places.size()))
+        lines.push_back(line);
+    if (places.size() > 1)
+        lines.push_back("Записываем разряды подряд, от старшего к младшему: " + NumToStr(value) + " = "
+                        + ArabToRoman(static_cast<unsigned short>(value)) + ".");
+    return lines;
 }

@@ -1,285 +1,403 @@
-// The worked solution put together from the command and what it left: the
-// steps of the path it took, each section apart, and the answer with its
-// exactness last.
+// The worked solution put together from what the command read and wrote:
+// the header, what the reading did to the number, the steps of the route it
+// took, the answer with its exactness, and the check of a short exact answer.
 #include "solution.h"
 
-#include <climits>
-
-#include "convert.h"
+#include "converter.h"
+#include "developed.h"
 #include "exactness.h"
 #include "fractionsteps.h"
+#include "fractiontable.h"
 #include "groupsteps.h"
-#include "memory.h"
+#include "notation.h"
 #include "roman.h"
 #include "romansteps.h"
-#include "state.h"
 #include "steptext.h"
+#include "systems.h"
 #include "text.h"
-#include "validate.h"
 #include "wholesteps.h"
 
 namespace {
 
 const char NO_COMMAND[] = "Решение появится, когда число будет переведено.";
-const char NO_RESULT[] = "Решения нет: команда не вывела число.";
-const char PRECISION_ZERO[] = "Точность 0: дробная часть отбрасывается.";
-const char NEGATIVE[] = "Число отрицательное: знак «минус» переходит в ответ, переводится число без знака.";
+const char NO_ROMAN_ZERO[] = "нуля в римской системе нет, поле ответа остаётся пустым";
 
 // A number as the steps take it: the sign apart, the whole part without
-// leading zeros ("0" for none), the fraction without trailing zeros.
+// leading zeros ("0" for none; a Roman numeral as it is), the fraction
+// without trailing zeros, and the text as it was typed.
 struct Number {
     bool negative = false;
+    bool signOnly = false;  // a lone "-", which the program reads as -0
     std::string whole = "0";
     std::string fraction;
+    std::string typed;      // the sign, the digits as typed, "." for the separator
 
-    std::string Text() const { return (negative ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction); }
+    std::string Unsigned() const { return whole + (fraction.empty() ? "" : "." + fraction); }
+    std::string Text() const { return (negative ? "-" : "") + Unsigned(); }
+    bool IsZero() const { return whole == "0" && fraction.empty(); }
 };
 
-Number NumberOf(const std::string& text)
+// A read number's whole part begins with the "0" that its sign was read as.
+Number NumberOf(const ReadNumber& read)
 {
-    std::string digits = text;
-    const NumberParts parts = SplitNumber(digits);
-    Number number;
-    number.negative = parts.negative;
-    number.whole = WithoutLeadingZeros(parts.hasSeparator ? digits.substr(0, parts.separator) : digits);
-    if (parts.hasSeparator)
-        number.fraction = WithoutTrailingZeros(digits.substr(parts.separator + 1));
-    return number;
-}
-
-// One conversion between positional bases: the number, the systems and the
-// precision, and what the command gave.
-struct Positional {
-    Number number;
-    int source;
-    int target;
-    int precision;
-    std::string decimalWhole;  // the whole part in decimal, as the command wrote it
-    Number result;
-    std::string resultText;    // the result as the output field shows it
-};
-
-std::string AnswerLine(const std::string& from, int source, const std::string& result, int target)
-{
-    return "Ответ: " + Shortened(from) + Mark(source) + " = "
-        + (result.empty() ? "пустая строка (поле ответа пусто)" : Shortened(result) + Mark(target)) + ".";
-}
-
-std::string Header(const std::string& what, int source, int target, int precision)
-{
-    return what + " из " + SourceName(source) + " в " + TargetName(target)
-        + (source == ROMAN || target == ROMAN ? std::string(".") : ", точность " + NumToStr(precision) + ".");
-}
-
-std::vector<std::string> SameBaseLines(const Positional& c)
-{
-    std::vector<std::string> lines = {"Основание не меняется: число пишется теми же цифрами, без нулей в начале"
-                                      " целой части и в конце дроби."};
-    if (c.precision == 0 && !c.number.fraction.empty())
-        lines.push_back(PRECISION_ZERO);
-    else if (c.number.fraction.size() > static_cast<size_t>(c.precision))
-        lines.push_back(CutLine(c.precision)
-                        + Shortened(c.number.whole + "." + c.number.fraction.substr(0, static_cast<size_t>(c.precision))));
-    return lines;
-}
-
-// The fraction's digits in the target: by the multiplication table, or, for
-// a finite decimal going into base 10, by its decimal value already shown.
-std::vector<std::string> FractionToTarget(const Fraction& fraction, const Positional& c, const Exactness& facts)
-{
-    if (c.precision == 0)
-        return {PRECISION_ZERO};
-    const Expansion& e = facts.expansion;
-    const bool ended = e.finite && e.prePeriod <= static_cast<uint64_t>(c.precision);
-    const uint64_t rows = ended ? e.prePeriod : static_cast<uint64_t>(c.precision);
-    std::string digits = c.result.fraction;
-    digits.resize(static_cast<size_t>(rows), '0');
-    if (c.target == 10 && e.finite)
-        return ended ? std::vector<std::string>() : std::vector<std::string>{CutLine(c.precision) + Shortened("0." + digits)};
-    std::vector<std::string> lines = MultiplicationLines(fraction, c.target, rows, ended, digits);
-    if (c.result.fraction.size() < rows)
-        lines.push_back("Нули в конце дроби не пишутся.");
-    return lines;
-}
-
-void PositionalSteps(SolutionText& out, const Positional& c, Solution& solution)
-{
-    const Fraction fraction = FractionOf(c.number.fraction, c.source);
-    const Exactness facts = ExactnessOf(c.number.fraction, c.source, c.target, fraction, c.precision);
-    if (c.number.whole == "0" && fraction.num.empty()) {
-        out.Section({"Число равно нулю, а нуль в любой системе — 0."});
-    } else if (c.source == c.target) {
-        out.Section(SameBaseLines(c));
-    } else if (GroupingApplies(c.source, c.target)) {
-        out.Section(GroupingLines(c.number.whole, c.number.fraction, c.source, c.target, c.precision));
-    } else {
-        if (c.number.whole == "0") {
-            out.Section({"Целая часть равна 0."});
-        } else {
-            if (c.source != 10)
-                out.Section(ExpansionLines(c.number.whole, c.source, c.decimalWhole));
-            if (c.target != 10)
-                out.Section(DivisionLines("Целая часть", c.decimalWhole, c.target, c.result.whole));
-        }
-        if (!fraction.num.empty()) {
-            if (c.source != 10)
-                out.Section(FractionValueLines(c.number.fraction, c.source, fraction));
-            out.Section(FractionToTarget(fraction, c, facts));
-        }
+    Number n;
+    n.negative = read.negative;
+    if (read.system == ROMAN) {
+        n.whole = n.typed = read.whole;
+        return n;
     }
-    const std::string sign = c.number.negative ? "-" : "";
+    const std::string typedWhole = read.negative ? read.whole.substr(1) : read.whole;
+    n.signOnly = read.negative && typedWhole.empty() && !read.hasSeparator;
+    n.whole = WithoutLeadingZeros(read.whole);
+    n.fraction = WithoutTrailingZeros(read.fraction);
+    n.typed = (read.negative ? "-" : "") + (typedWhole.empty() ? "0" : typedWhole)
+        + (read.hasSeparator ? "." + read.fraction : "");
+    return n;
+}
+
+// One command to solve.
+struct Task {
+    bool recall;
+    const ReadNumber& read;
+    int target;
+    const NumberDigits& written;
+    const std::string& result;
+    Number number;
+};
+
+// The route between two systems neither of which is decimal.
+std::vector<std::string> Route(int target)
+{
+    return {"Прямого перевода нет: сначала переводим число в десятичную систему (шаг 1),",
+            "затем из десятичной в " + SystemAdjective(target, Case::ACCUSATIVE) + " (шаг 2)."};
+}
+
+std::string StepTitle(int step, int from, int to)
+{
+    return "Шаг " + std::to_string(step) + ". Из " + SystemAdjective(from, Case::GENITIVE) + " системы в "
+        + SystemAdjective(to, Case::ACCUSATIVE) + ".";
+}
+
+std::vector<std::string> Header(const Task& t)
+{
+    const Number& n = t.number;
+    const std::string into = SystemAdjective(t.target, Case::ACCUSATIVE) + ".";
+    std::vector<std::string> lines;
+    if (t.recall)
+        lines.push_back("MR, вызов регистра памяти: число " + Stated(n.Text(), 10)
+                        + " переводим из десятичной системы счисления в " + into);
+    else
+        lines.push_back("Перевод числа " + (n.signOnly ? std::string("«-»") : Stated(n.typed, t.read.system)) + " из "
+                        + SystemName(t.read.system, Case::GENITIVE) + " в " + into);
+    if (!n.fraction.empty() && t.target != ROMAN)
+        lines.push_back("Точность: " + CountOf(static_cast<uint64_t>(t.read.precision), "цифра", "цифры", "цифр")
+                        + " в дробной части.");
+    return lines;
+}
+
+// What the reading did to the number: a lone sign, zeros at its ends, its
+// sign, a zero.
+std::vector<std::string> ReadingNotes(const Task& t)
+{
+    const Number& n = t.number;
+    const int source = t.read.system;
+    std::vector<std::string> lines;
+    if (n.signOnly)
+        lines.push_back("Введён только знак «минус», без цифр: программа читает его как -0.");
+    else if (!t.recall && source != ROMAN && n.typed != n.Text())  // the register's zeros are no one's typing
+        lines.push_back(std::string(ZEROS_NOT_WRITTEN) + ": " + Stated(n.typed, source) + " = " + Stated(n.Text(), source)
+                        + ".");
+    if (n.IsZero() && t.target != ROMAN) {
+        lines.push_back("Число равно нулю, а нуль в любой системе счисления записывается цифрой 0.");
+        if (n.negative)
+            lines.push_back("Знак «минус» перед нулём программа сохраняет: ответ — -0.");
+    } else if (n.negative && !n.IsZero())
+        lines.push_back("Число отрицательное: переводим его модуль, " + Stated(n.Unsigned(), source)
+                        + ", а знак «минус» переносим в ответ.");
+    return lines;
+}
+
+std::string DevelopedTitle(int base)
+{
+    return "Складываем цифры числа, умноженные на степени основания " + std::to_string(base) + ":";
+}
+
+// Between positional systems by way of decimal: the developed form into it,
+// the division and multiplication tables out of it.
+void ThroughDecimal(SolutionText& out, const Task& t, const Fraction& fraction, const Exactness& facts)
+{
+    const Number& n = t.number;
+    const int source = t.read.system, target = t.target;
+    const bool route = source != 10 && target != 10;
+    const bool decimals = IsDecimal(fraction.powers);
+    const bool multiply = !fraction.num.empty() && (target != 10 || !decimals);
+    const bool divide = target != 10 && n.whole != "0";
+    const std::string fractionValue = FractionText(fraction.num, fraction.den, fraction.powers, decimals);
+    if (route)
+        out.Section(Route(target));
+    if (source != 10) {
+        std::vector<std::string> lines;
+        if (route)
+            lines.push_back(StepTitle(1, source, 10));
+        if (!IsSingleDigit({n.whole, n.fraction, source}))
+            lines.push_back(DevelopedTitle(source));
+        DevelopedValue value;
+        for (const std::string& line :
+             DevelopedLines({n.whole, n.fraction, source}, fraction, t.read.decimalDigits.whole, value))
+            lines.push_back(line);
+        if (multiply && !decimals)
+            lines.push_back("Конечной десятичной дробью " + fractionValue
+                            + " не записать, поэтому дальше считаем с обыкновенной дробью.");
+        out.Section(lines);
+    }
+    std::vector<std::string> head;
+    if (route && (divide || multiply))
+        head.push_back(StepTitle(2, 10, target));
+    if (divide && multiply)
+        head.push_back("Целую и дробную части переводим отдельно.");
+    else if (multiply && source == 10 && n.whole == "0")
+        head.push_back("Целая часть равна 0, переводим только дробную часть.");
+    if (divide) {
+        for (const std::string& line : DivisionLines(t.read.decimalDigits.whole, target, t.written.whole, !n.fraction.empty()))
+            head.push_back(line);
+        out.Section(head);
+        head.clear();
+    }
+    if (multiply) {
+        for (const std::string& line : MultiplicationLines("Дробную часть " + fractionValue, StatedValue(fractionValue),
+                                                           fraction, target, facts, t.read.precision))
+            head.push_back(line);
+        out.Section(head);
+    }
+}
+
+bool SameFraction(const Fraction& a, const Fraction& b)
+{
+    return a.num == b.num && a.den == b.den;
+}
+
+// The check of an exact answer between positional systems: the grouping
+// taken back, the developed form of the answer, or for a decimal answer the
+// division and multiplication tables back into the source system.
+std::vector<std::string> PositionalCheck(const Task& t, const Fraction& fraction)
+{
+    const Number& n = t.number;
+    const int source = t.read.system, target = t.target;
+    const std::string& whole = t.written.whole;
+    const std::string answerFraction = WithoutTrailingZeros(t.written.fraction);
+    if (GroupingApplies(source, target)) {
+        const Grouped back = GroupDigits(whole, answerFraction, target, source);
+        return CheckLines("обратный перевод", {"  " + GroupingBack(whole, answerFraction, target, source)},
+                          back.whole == n.whole && back.fraction == n.fraction);
+    }
+    if (target != 10) {
+        const Fraction value = FractionOf(answerFraction, target);
+        DevelopedValue developed;
+        const std::vector<std::string> work = DevelopedLines({whole, answerFraction, target}, value, whole, developed);
+        return CheckLines(source == 10 ? "переводим ответ обратно в десятичную систему"
+                                       : "переводим ответ в десятичную систему, должно получиться значение из шага 1",
+                          work, developed.whole == t.read.decimalDigits.whole && SameFraction(value, fraction));
+    }
+    std::vector<std::string> work;
+    const std::string wholeDigits = ConvertText(whole, 10, source);
+    if (whole != "0")
+        work = DivisionLines(whole, source, wholeDigits, !answerFraction.empty());
+    std::string fractionDigits;
+    if (!answerFraction.empty()) {
+        const Fraction decimal = FractionOf(answerFraction, 10);
+        const Exactness back = ExactnessOf(answerFraction, 10, source, decimal, static_cast<int>(CHECK_DIGITS));
+        const std::string value = FractionText(decimal.num, decimal.den, decimal.powers, true);
+        for (const std::string& line :
+             MultiplicationLines("Дробную часть " + value, Based(value, 10), decimal, source, back, static_cast<int>(CHECK_DIGITS)))
+            work.push_back(line);
+        fractionDigits = back.digits;
+    }
+    work.push_back("Получили " + Stated(wholeDigits + (fractionDigits.empty() ? "" : "." + fractionDigits), source));
+    return CheckLines("переводим ответ обратно в " + SystemName(source, Case::ACCUSATIVE), work,
+                      wholeDigits == n.whole && fractionDigits == n.fraction);
+}
+
+void Positional(SolutionText& out, const Task& t, Solution& solution)
+{
+    const Number& n = t.number;
+    const int source = t.read.system, target = t.target;
+    const Fraction fraction = FractionOf(n.fraction, source);
+    const Exactness facts = ExactnessOf(n.fraction, source, target, fraction, t.read.precision);
+    if (!n.IsZero()) {
+        if (source == target)
+            out.Section({"Основание не меняется: число записывается теми же цифрами."});
+        else if (GroupingApplies(source, target))
+            for (const std::vector<std::string>& section : GroupingSections(n.whole, n.fraction, source, target))
+                out.Section(section);
+        else
+            ThroughDecimal(out, t, fraction, facts);
+    }
+    const std::string whole = (n.negative ? "-" : "") + t.written.whole;
+    const std::string statement = Stated(n.Text(), source) + " = " + Stated(t.result, target);
+    if (facts.exact) {
+        out.Section({AnswerLine(statement) + " " + EXACT_RESULT});
+    } else {
+        std::vector<std::string> answer = {AnswerLine(statement)};
+        for (const std::string& line : CutLines(t.read.precision, t.written.fraction))
+            answer.push_back(line);
+        if (t.result == "-0")
+            answer.push_back("Все оставленные цифры — нули; знак «минус» программа сохраняет, поэтому ответ — -0.");
+        answer.push_back(ExactValueSentence(facts, whole, target));
+        out.Section(answer);
+    }
+    if (facts.exact && !n.IsZero() && source != target && DigitsOf(t.result) <= CHECK_DIGITS
+        && DigitsOf(n.Text()) <= CHECK_DIGITS)
+        out.Section(PositionalCheck(t, fraction));
     solution.exact = facts.exact;
     solution.exactWritten = facts.written;
-    solution.exactValue = facts.written ? ExactValue(facts, sign + c.result.whole) : std::string();
-    // A cut result's sentences are long: they start a line of their own.
-    out.Section({AnswerLine(c.number.Text(), c.source, c.resultText, c.target) + (facts.exact ? " " : "\n")
-                 + ExactnessSentence(facts, sign + c.result.whole, c.target, c.precision)});
+    solution.exactValue = facts.written ? ExactValue(facts, whole) : std::string();
 }
 
-// A number read from a Roman numeral, then written in the target.
-void FromRoman(SolutionText& out, const SolvedCommand& command)
+// "1999 = 1000 + 900 + 90 + 9 = MCMXCIX": a value written back in Roman numerals.
+std::string RomanPlaces(int value)
 {
-    out.Section(RomanReading(command.number));
-    if (command.target != ROMAN && command.target != 10)
-        out.Section(DivisionLines("Число", command.decimal, command.target, command.result));
+    std::vector<std::string> places;
+    for (int place : PlaceValues(value))
+        places.push_back(NumToStr(place));
+    return NumToStr(value) + " = " + JoinedBy(places, " + ") + " = " + ArabToRoman(static_cast<unsigned short>(value));
 }
 
-void Finish(SolutionText& out, Solution& solution, const std::string& from, const SolvedCommand& command)
+// From a Roman numeral: read it, then divide its value when the target is neither Roman nor decimal.
+void FromRoman(SolutionText& out, const Task& t)
 {
-    solution.exact = true;
-    solution.exactWritten = true;
-    solution.exactValue = command.result;
-    out.Section({AnswerLine(from, command.source, command.result, command.target) + " Результат точный."});
+    const std::string& numeral = t.number.whole;
+    const std::string& decimal = t.read.decimalDigits.whole;
+    if (t.target == ROMAN) {
+        out.Section({"Система не меняется: число записывается теми же римскими цифрами."});
+        if (ArabToRoman(static_cast<unsigned short>(StrToNum(decimal))) != numeral)
+            out.Section(RomanReading(numeral));
+        return;
+    }
+    if (t.target == 10) {
+        out.Section(RomanReading(numeral));
+        return;
+    }
+    out.Section(Route(t.target));
+    std::vector<std::string> reading = {StepTitle(1, ROMAN, 10)};
+    for (const std::string& line : RomanReading(numeral))
+        reading.push_back(line);
+    out.Section(reading);
+    std::vector<std::string> division = {StepTitle(2, 10, t.target)};
+    for (const std::string& line : DivisionLines(decimal, t.target, t.written.whole, false))
+        division.push_back(line);
+    out.Section(division);
 }
 
-Solution SolveConversion(const SolvedCommand& command)
+// Into Roman numerals: the value found first when the number is not
+// decimal, then written place by place.
+void IntoRoman(SolutionText& out, const Task& t, int value)
+{
+    const Number& n = t.number;
+    const int source = t.read.system;
+    const bool route = source != 10 && n.whole != "0";
+    if (route) {
+        out.Section(Route(ROMAN));
+        std::vector<std::string> lines = {StepTitle(1, source, 10)};
+        if (!IsSingleDigit({n.whole, "", source}))
+            lines.push_back(DevelopedTitle(source));
+        DevelopedValue developed;
+        for (const std::string& line : DevelopedLines({n.whole, "", source}, Fraction(), t.read.decimalDigits.whole, developed))
+            lines.push_back(line);
+        out.Section(lines);
+    }
+    if (!n.fraction.empty())
+        out.Section({"В римской системе дробей нет: дробную часть отбрасываем, остаётся " + n.whole + "."});
+    if (value == 0)
+        return;
+    std::vector<std::string> writing;
+    if (route)
+        writing.push_back(StepTitle(2, 10, ROMAN));
+    for (const std::string& line : RomanWriting(value))
+        writing.push_back(line);
+    out.Section(writing);
+}
+
+void Roman(SolutionText& out, const Task& t, Solution& solution)
+{
+    const Number& n = t.number;
+    const int source = t.read.system, target = t.target;
+    const int value = StrToNum(t.read.decimalDigits.whole);
+    const bool cut = target == ROMAN && !n.fraction.empty();  // MR drops the register's fraction
+    if (source == ROMAN)
+        FromRoman(out, t);
+    else
+        IntoRoman(out, t, value);
+    const std::string statement = Stated(n.Text(), source) + " = " + Stated(t.result, target);
+    if (t.result.empty())
+        out.Section({AnswerLine(NO_ROMAN_ZERO)});
+    else if (cut)
+        out.Section({AnswerLine(statement), "Результат неточный: в римской системе дробей нет, дробная часть отброшена."});
+    else
+        out.Section({AnswerLine(statement) + " " + EXACT_RESULT});
+    solution.exact = !cut;
+    solution.exactWritten = !cut;
+    solution.exactValue = cut ? std::string() : t.result;
+    if (cut || t.result.empty() || source == target)
+        return;
+    const std::string fromStepOne = source == 10 ? std::string() : ", должно получиться значение из шага 1";
+    if (target == ROMAN) {
+        out.Section(CheckLines("читаем ответ" + fromStepOne, RomanReadingLines(t.result),
+                               RomanToArab(t.result.c_str()) == value));
+    } else if (target == 10) {
+        if (ArabToRoman(static_cast<unsigned short>(value)) == n.whole)  // a nonstandard numeral does not come back
+            out.Section(CheckLines("записываем ответ римскими цифрами", {"  " + RomanPlaces(value)}, true));
+    } else if (DigitsOf(t.result) <= CHECK_DIGITS) {
+        DevelopedValue developed;
+        const std::vector<std::string> work = DevelopedLines({t.result, "", target}, Fraction(), t.result, developed);
+        out.Section(CheckLines("переводим ответ в десятичную систему, должно получиться " + NumToStr(value), work,
+                               developed.whole == t.read.decimalDigits.whole));
+    }
+}
+
+Solution Solve(const Task& t)
 {
     Solution solution;
     SolutionText out;
-    out.Section({Header("Перевод числа " + Shortened(command.number), command.source, command.target,
-                        command.precision)});
-    if (command.source == ROMAN) {
-        FromRoman(out, command);
-        Finish(out, solution, command.number, command);
-    } else if (command.target == ROMAN) {
-        const Number number = NumberOf(command.number);
-        if (command.source != 10 && number.whole != "0")
-            out.Section(ExpansionLines(number.whole, command.source, command.decimal));
-        out.Section(RomanWriting(StrToNum(command.decimal)));
-        Finish(out, solution, number.whole, command);
-    } else {
-        const Number number = NumberOf(command.number);
-        if (number.negative)
-            out.Section({NEGATIVE});
-        PositionalSteps(out, {number, command.source, command.target, command.precision,
-                              NumberOf(command.decimal).whole, NumberOf(command.result), command.result},
-                        solution);
-    }
+    out.Section(Header(t));
+    out.Section(ReadingNotes(t));
+    if (t.read.system == ROMAN || t.target == ROMAN)
+        Roman(out, t, solution);
+    else
+        Positional(out, t, solution);
     solution.text = out.Text();
+    solution.solved = true;
     return solution;
-}
-
-Solution SolveRecall(const SolvedCommand& command)
-{
-    Solution solution;
-    const Number number = NumberOf(command.number);
-    SolutionText out;
-    out.Section({Header("MR, вызов регистра памяти: число " + Shortened(number.Text()) + " записывается", 10,
-                        command.target, command.precision)});
-    if (command.target == ROMAN) {
-        if (!number.fraction.empty())
-            out.Section({"В римской системе дробей нет: дробная часть отбрасывается, остаётся " + number.whole + "."});
-        out.Section(RomanWriting(StrToNum(number.whole)));
-        if (number.fraction.empty()) {
-            Finish(out, solution, number.whole, command);
-        } else {
-            out.Section({AnswerLine(number.Text(), 10, command.result, ROMAN)
-                         + " Результат неточный: дробная часть отброшена."});
-        }
-    } else {
-        if (number.negative)
-            out.Section({NEGATIVE});
-        PositionalSteps(out, {number, 10, command.target, command.precision, number.whole, NumberOf(command.result),
-                              command.result},
-                        solution);
-    }
-    solution.text = out.Text();
-    return solution;
-}
-
-// Whether text, a leading "-" aside, is a number the validation accepts for system.
-bool IsNumberOf(std::string text, int system)
-{
-    SplitNumber(text);
-    return text.size() <= static_cast<size_t>(INT_MAX) && CheckValid(text.data(), static_cast<int>(text.size()), system);
-}
-
-// What a successful command can have left: valid numbers of the systems it
-// names, a precision the program works at, Roman values up to ROMAN_MAX.
-// Anything else is turned away before a step reads it.
-bool Possible(const SolvedCommand& c)
-{
-    if (!IsSystem(c.source) || !IsSystem(c.target) || c.precision < 0 || c.precision > PREC_MAX
-        || !IsNumberOf(c.number, c.source))
-        return false;
-    std::string number = c.number;
-    const NumberParts parts = SplitNumber(number);
-    const Number value = NumberOf(c.kind == SolvedCommand::CONVERSION ? c.decimal : c.number);
-    if (c.target == ROMAN) {
-        if (value.negative || value.whole.size() > 4 || StrToNum(value.whole) > ROMAN_MAX
-            || (c.kind == SolvedCommand::CONVERSION && (parts.hasSeparator || parts.negative))
-            || !(c.result.empty() || IsNumberOf(c.result, ROMAN)))
-            return false;
-    } else if (!IsNumberOf(c.result, c.target)) {
-        return false;
-    }
-    if (c.kind == SolvedCommand::RECALL)
-        return c.source == 10 && (!parts.hasSeparator || number.size() - parts.separator - 1 <= static_cast<size_t>(PREC_MAX));
-    return c.precision >= 1 && IsNumberOf(c.decimal, 10) && (c.source != ROMAN || RomanToArab(c.number.c_str()) <= ROMAN_MAX);
-}
-
-// A command that wrote the output field, with what it left; no command for
-// any other outcome.
-SolvedCommand Kept(SolvedCommand::Kind kind, const std::string& number, int source, int target, int precision,
-                   const Outcome& outcome)
-{
-    SolvedCommand command;
-    if (outcome.kind != Outcome::OUTPUT)
-        return command;
-    command.kind = kind;
-    command.number = number;
-    command.source = source;
-    command.target = target;
-    command.precision = precision;
-    command.result = outcome.text;
-    command.decimal = strM_BUF;
-    return command;
 }
 
 }  // namespace
 
-SolvedCommand ConversionCommand(const std::string& number, int source, int target, const Outcome& outcome)
+SolvedCommand ConversionCommand(const ConversionParts& parts, const Outcome& outcome)
 {
-    return Kept(SolvedCommand::CONVERSION, number, source, target, iFT, outcome);
+    SolvedCommand command;
+    if (outcome.kind != Outcome::OUTPUT)
+        return command;
+    command.kind_ = SolvedCommand::CONVERSION;
+    command.parts_ = parts;
+    command.result_ = outcome.text;
+    return command;
 }
 
-SolvedCommand RecallCommand(int target, const std::string& precisionField, const Outcome& outcome)
+SolvedCommand RecallCommand(const ConversionParts& parts, const Outcome& outcome)
 {
-    return Kept(SolvedCommand::RECALL, strM_BUF, 10, target, RecallPrecision(precisionField), outcome);
+    SolvedCommand command = ConversionCommand(parts, outcome);
+    if (command.kind_ != SolvedCommand::NONE)
+        command.kind_ = SolvedCommand::RECALL;
+    return command;
 }
 
 Solution SolveCommand(const SolvedCommand& command)
 {
-    Solution solution;
-    if (command.kind == SolvedCommand::NONE) {
+    if (command.kind_ == SolvedCommand::NONE) {
+        Solution solution;
         solution.text = Joined({NO_COMMAND});
         return solution;
     }
-    if (!Possible(command)) {
-        solution.text = Joined({NO_RESULT});
-        return solution;
-    }
-    solution = command.kind == SolvedCommand::CONVERSION ? SolveConversion(command) : SolveRecall(command);
-    solution.solved = true;
-    return solution;
+    const ConversionParts& parts = command.parts_;
+    return Solve({command.kind_ == SolvedCommand::RECALL, parts.read, parts.target, parts.written, command.result_,
+                  NumberOf(parts.read)});
 }

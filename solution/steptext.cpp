@@ -1,11 +1,12 @@
-// Shortening, cutting and naming in the texts of a worked solution.
+// Tables, chains and sections of the texts of a worked solution.
 #include "steptext.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "systems.h"
 #include "text.h"
+
+const char ZEROS_NOT_WRITTEN[] = "Нули в начале целой части и в конце дробной части не пишем";
 
 namespace {
 
@@ -16,45 +17,6 @@ std::string Padded(const std::string& cell, size_t width, char alignment)
 }
 
 }  // namespace
-
-std::string Shortened(const std::string& number)
-{
-    if (number.size() <= LONG_NUMBER)
-        return number;
-    return ShortenedEnds(number.substr(0, NUMBER_END), number.substr(number.size() - NUMBER_END), number.size());
-}
-
-std::string ShortenedEnds(const std::string& head, const std::string& tail, uint64_t length)
-{
-    return head.substr(0, NUMBER_END) + "…" + tail.substr(tail.size() - std::min(tail.size(), NUMBER_END)) + " ("
-        + CountOf(length, "знак", "знака", "знаков") + ")";
-}
-
-std::string CountOf(uint64_t n, const char* one, const char* few, const char* many)
-{
-    const std::string count = std::to_string(n);
-    return count + " " + WordOf(count, one, few, many);
-}
-
-std::string DigitCount(uint64_t n)
-{
-    return CountOf(n, "цифра", "цифры", "цифр");
-}
-
-// Russian counts: 1, 21, 31... take "one"; 2-4, 22-24... "few"; the rest,
-// 11-14 among them, "many".
-const char* WordOf(const std::string& count, const char* one, const char* few, const char* many)
-{
-    if (count.empty() || count.find_first_not_of("0123456789") != std::string::npos)
-        return many;
-    const int last = count.back() - '0';
-    const int tens = count.size() > 1 ? count[count.size() - 2] - '0' : 0;
-    if (tens == 1)
-        return many;
-    if (last == 1)
-        return one;
-    return last >= 2 && last <= 4 ? few : many;
-}
 
 std::vector<uint64_t> ShownRows(uint64_t total)
 {
@@ -94,31 +56,48 @@ std::vector<std::string> StepTable::Lines(uint64_t total) const
     return lines;
 }
 
-std::string SourceName(int system)
+std::vector<std::string> Chain(const std::string& left, const std::vector<std::string>& parts)
 {
-    return system == ROMAN ? "римской системы" : NumToStr(system) + "-ной системы";
+    const std::string indent(2 + left.size() + 1, ' ');  // under the first "="
+    std::vector<std::string> lines;
+    std::string line = "  " + left;
+    for (size_t k = 0; k < parts.size(); ++k) {
+        const std::string& part = parts[k];
+        const size_t after = k + 1 < parts.size() ? 2 : 0;  // " =" when more follows
+        if (line.size() > indent.size() && line.size() + 3 + part.size() + after > LINE_WIDTH) {
+            lines.push_back(line + " =");
+            line = indent + "= " + part;
+        } else {
+            line += " = " + part;
+        }
+    }
+    lines.push_back(line);
+    return lines;
 }
 
-std::string TargetName(int system)
+void SolutionText::Section(const std::vector<std::string>& lines)
 {
-    return system == ROMAN ? "римскую систему" : NumToStr(system) + "-ную систему";
+    if (lines.empty())
+        return;
+    if (!text_.empty())
+        text_ += "\n";
+    text_ += Joined(lines);
 }
 
-std::string Mark(int system)
+std::string Joined(const std::vector<std::string>& lines)
 {
-    return system == ROMAN ? std::string() : " (" + NumToStr(system) + ")";
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
 }
 
-std::string ValueWithDigit(uint32_t value)
+std::string JoinedBy(const std::vector<std::string>& items, const char* separator)
 {
-    const std::string number = std::to_string(value);
-    return value < 10 ? number : number + " (" + std::string(1, DigitChar(value)) + ")";
-}
-
-std::string CutLine(int precision)
-{
-    const std::string p = NumToStr(precision);
-    return "Точность " + p + ": цифры после " + p + "-й отбрасываются, без округления: ";
+    std::string text;
+    for (size_t k = 0; k < items.size(); ++k)
+        text += (k == 0 ? "" : separator) + items[k];
+    return text;
 }
 
 std::string WithoutLeadingZeros(const std::string& digits)
@@ -130,21 +109,4 @@ std::string WithoutLeadingZeros(const std::string& digits)
 std::string WithoutTrailingZeros(const std::string& digits)
 {
     return digits.substr(0, digits.find_last_not_of('0') + 1);
-}
-
-std::string Joined(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
-    return text;
-}
-
-void SolutionText::Section(const std::vector<std::string>& lines)
-{
-    if (lines.empty())
-        return;
-    if (!text_.empty())
-        text_ += "\n";
-    text_ += Joined(lines);
 }

@@ -1,6 +1,6 @@
-// The steps of a whole number in a worked solution: the positional expansion
-// that writes it in decimal, and the division table that writes a decimal
-// number in another base.
+// The steps of a whole number in a worked solution: the terms of its
+// developed form (digit times a power of the base), and the division table
+// that writes a decimal number in another base.
 #ifndef KALVORIX_SOLUTION_WHOLESTEPS_H
 #define KALVORIX_SOLUTION_WHOLESTEPS_H
 
@@ -8,20 +8,21 @@
 #include <string>
 #include <vector>
 
-// One term of the expansion: digit · base^power = value (decimal, shortened).
+// One term of the developed form: digit · base^power = value (decimal, shortened).
 struct TermRow {
     uint32_t digit;
     uint64_t power;
     std::string value;
 };
 
-// The terms of digits (a whole number of base, no leading zero) that the
-// expansion's table shows (ShownRows of one row per digit), most significant first.
-std::vector<TermRow> ExpansionRows(const std::string& digits, int base);
+// How many digits of digits (a whole number of base) are not 0: the rows
+// of its table of terms.
+uint64_t NonZeroDigits(const std::string& digits, int base);
 
-// Lines writing digits of base (not 10; leading zeros allowed) in decimal as
-// the sum of its digits times powers of the base, ending in decimal, its value.
-std::vector<std::string> ExpansionLines(const std::string& digits, int base, const std::string& decimal);
+// The terms of digits (a whole number of base, no leading zero) that the
+// table of terms shows: one row per digit that is not 0 (a zero term adds
+// nothing), the rows ShownRows chooses of those, most significant first.
+std::vector<TermRow> ExpansionRows(const std::string& digits, int base);
 
 // One step of the division table: dividend : base = quotient, remainder
 // (dividend and quotient decimal, shortened).
@@ -36,9 +37,9 @@ struct DivisionRow {
 // digits in base): the rows that ShownRows chooses, each computed from decimal.
 std::vector<DivisionRow> DivisionRows(const std::string& decimal, int base, uint64_t rowCount);
 
-// Lines of the division table of decimal (leading zeros allowed), titled by
-// what it is ("Целая часть", "Число"), ending in digits, its base-base digits.
-std::vector<std::string> DivisionLines(const std::string& title, const std::string& decimal, int base,
-                                       const std::string& digits);
+// Lines writing decimal (no leading zero, not "0") in base, where it has the
+// digits digits: the division table, or the one sentence of a number below
+// the base. ofWholePart: it is the whole part of a number with a fraction.
+std::vector<std::string> DivisionLines(const std::string& decimal, int base, const std::string& digits, bool ofWholePart);
 
 #endif

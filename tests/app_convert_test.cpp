@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <random>
 #include <string>
 
 namespace {
@@ -159,6 +160,52 @@ TEST_F(ConvertTest, LongNumberAtLargestPrecision)
     EXPECT_EQ(outcome.text.size(), 30285u + 1 + 1000);
     EXPECT_EQ(strM_BUF.substr(strM_BUF.size() - 4), "9999");
     EXPECT_LT(seconds, 1.0);
+}
+
+// What a request hands out for its worked solution is what it wrote: the
+// parts compose to the output and to the current value, the fraction keeps
+// as many digits as the precision, and the outcome is the plain request's.
+TEST_F(ConvertTest, PartsAreWhatTheRequestWrote)
+{
+    const char DIGIT[] = "0123456789ABCDEF";
+    std::mt19937 rng(11);
+    for (int trial = 0; trial < 3000; ++trial) {
+        const int source = 2 + static_cast<int>(rng() % 15);
+        const int target = rng() % 8 == 0 ? R : 2 + static_cast<int>(rng() % 15);
+        std::string number = rng() % 4 == 0 ? "-" : "";
+        for (unsigned k = rng() % 6; k > 0; --k)
+            number += DIGIT[rng() % static_cast<unsigned>(source)];
+        if (rng() % 2 != 0) {
+            number += rng() % 2 != 0 ? "." : ",";
+            for (unsigned k = 1 + rng() % 5; k > 0; --k)
+                number += DIGIT[rng() % static_cast<unsigned>(source)];
+        }
+        const std::string precision = std::to_string(1 + rng() % 9);
+        SCOPED_TRACE(number + " [" + precision + "] " + std::to_string(source) + "->" + std::to_string(target));
+        ResetAppState();
+        const Outcome plain = ConvertRequest(number, precision, source, target);
+        const std::string plainBuf = strM_BUF;
+        ResetAppState();
+        ConversionParts parts;
+        const Outcome outcome = ConvertRequest(number, precision, source, target, parts);
+        ASSERT_EQ(outcome.kind, plain.kind);
+        ASSERT_EQ(outcome.text, plain.text);
+        ASSERT_EQ(strM_BUF, plainBuf);
+        if (outcome.kind != OUT)
+            continue;
+        EXPECT_EQ(parts.target, target);
+        EXPECT_EQ(parts.read.system, source);
+        EXPECT_EQ(parts.read.decimal, strM_BUF);
+        EXPECT_EQ(ComposeNumber(parts.read.negative, parts.read.decimalDigits), strM_BUF);
+        if (target == R) {
+            EXPECT_EQ(parts.written.whole, outcome.text);
+            continue;
+        }
+        EXPECT_EQ(ComposeNumber(parts.read.negative, parts.written), outcome.text);
+        EXPECT_EQ(parts.written.fraction.size(), parts.read.hasSeparator ? std::stoul(precision) : 0u);
+        EXPECT_NE(parts.written.whole, "");
+        EXPECT_TRUE(parts.written.whole == "0" || parts.written.whole[0] != '0');
+    }
 }
 
 }  // namespace

@@ -33,6 +33,34 @@ std::string Recall(int target, const std::string& field = "4")
     return (outcome.kind == Outcome::OUTPUT ? "out:" : "msg:") + outcome.text + " buf:" + strM_BUF;
 }
 
+// MR hands out the register as it read it and the result in parts: they
+// compose to what it wrote, and the outcome is the plain MR's.
+TEST_F(MemoryTest, RecallHandsOutItsParts)
+{
+    for (const char* value : {"0", "255.5", "-10", "-0.5", "12.75", "0.1", "3999.9", "-1"})
+        for (int target : {2, 10, 16, R})
+            for (const char* field : {"4", "", "2"}) {
+                SCOPED_TRACE(std::string(value) + " to " + std::to_string(target) + " [" + field + "]");
+                SetRegister(value, 4);
+                const Outcome plain = MemoryRecall(target, field);
+                const std::string plainBuf = strM_BUF;
+                SetRegister(value, 4);
+                ConversionParts parts;
+                const Outcome outcome = MemoryRecall(target, field, parts);
+                ASSERT_EQ(outcome.kind, plain.kind);
+                ASSERT_EQ(outcome.text, plain.text);
+                ASSERT_EQ(strM_BUF, plainBuf);
+                if (outcome.kind != Outcome::OUTPUT)
+                    continue;
+                EXPECT_EQ(parts.read.decimal, strM_BUF);
+                EXPECT_EQ(parts.read.system, 10);
+                EXPECT_EQ(parts.target, target);
+                EXPECT_EQ(parts.read.precision, RecallPrecision(field));
+                EXPECT_EQ(target == R ? parts.written.whole : ComposeNumber(parts.read.negative, parts.written),
+                          outcome.text);
+            }
+}
+
 TEST_F(MemoryTest, Recall)
 {
     struct Row {

@@ -593,15 +593,16 @@ TEST(CliProgram, JsonLines)
 // The worked solution of the window's own builder, in UTF-8.
 std::string StepsOf(const std::string& number, const std::string& precision, int source, int target)
 {
-    const Outcome outcome = ConvertRequest(number, precision, source, target);
-    return Cp1251ToUtf8(SolveCommand(ConversionCommand(number, source, target, outcome)).text);
+    ConversionParts parts;
+    const Outcome outcome = ConvertRequest(number, precision, source, target, parts);
+    return Cp1251ToUtf8(SolveCommand(ConversionCommand(parts, outcome)).text);
 }
 
 TEST(CliProgram, StepsAfterEachResult)
 {
     const std::string tenth = StepsOf("0.1", "8", 10, 2);
-    EXPECT_NE(tenth.find(u8"\nОтвет: 0.1 (10) = 0.00011001 (2).\nРезультат обрезан до 8 цифр после точки, не округлён.\n"
-                         u8"Точное значение: 0.0(0011) (2).\n"),
+    EXPECT_NE(tenth.find(u8"\nОтвет: 0.1\u2081\u2080 = 0.00011001\u2082.\nРезультат неточный: в дробной части "
+                         u8"оставлено 8 цифр, остальные отброшены, без округления.\nТочное значение: 0.0(0011)\u2082.\n"),
               std::string::npos)
         << tenth;
     ExpectRuns({

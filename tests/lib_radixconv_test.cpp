@@ -59,6 +59,26 @@ TEST(RadixConversion, AroundTheSwitchesAgainstShortDivision)
     }
 }
 
+// Digits read straight into limbs, in every base, at lengths around the
+// switch from Horner's rule to the division and beyond, against the slow
+// converter's decimal text; leading zeros and zero itself included.
+TEST(RadixConversion, DigitsIntoLimbsAgainstDecimalText)
+{
+    std::mt19937_64 rng(10);
+    for (int base = 2; base <= 16; ++base) {
+        const size_t read = static_cast<size_t>(words::LargestPower(base, limbs::BASE).exponent)
+            * radixconv::READ_HORNER_MAX;
+        for (const size_t length : {size_t(1), size_t(12), read - 1, read + 1, 3 * read + 2}) {
+            for (const std::string& text : {RandomDigits(rng, length, base), "00" + RandomDigits(rng, length, base),
+                                            std::string(length, testdigits::ALPHABET[base - 1])}) {
+                SCOPED_TRACE(std::to_string(length) + " digits of base " + std::to_string(base));
+                ASSERT_EQ(limbs::ToDecimal(radixconv::ReadLimbs(text, base)), SlowConvert(text, base, 10));
+            }
+        }
+        EXPECT_TRUE(radixconv::ReadLimbs("000", base).empty());
+    }
+}
+
 // Writing reads the binary number in pieces of the most bits below base^k
 // and leaves Horner's rule at a count of pieces: binary numbers of lengths
 // around it, written in every base.

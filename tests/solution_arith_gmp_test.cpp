@@ -8,6 +8,7 @@
 
 #include "converter.h"
 #include "cornersteps.h"
+#include "notation.h"
 #include "steptext.h"
 #include "test_digits.h"
 

@@ -3,6 +3,7 @@
 // products, and the layout rules of long numbers and tables.
 #include "bignum.h"
 #include "period.h"
+#include "notation.h"
 #include "steptext.h"
 
 #include <gtest/gtest.h>
@@ -111,22 +112,22 @@ TEST(StepText, LongNumbersAndTablesAreShortened)
 {
     EXPECT_EQ(Shortened(std::string(40, '7')), std::string(40, '7'));
     EXPECT_EQ(Shortened("1234567890ABCDEFGHIJ" + std::string(11, '0') + "KLMNOPQRSTUVWXYZ"),
-              "1234567890ABCDE…LMNOPQRSTUVWXYZ (47 знаков)");
-    EXPECT_EQ(Shortened(std::string(41, '1')), "111111111111111…111111111111111 (41 знак)");
+              "1234567890ABCDE…LMNOPQRSTUVWXYZ (27 цифр)");  // G to Z are no digits
+    EXPECT_EQ(Shortened(std::string(41, '1')), "111111111111111…111111111111111 (41 цифра)");
     std::string counts;
     for (uint64_t n : {0, 1, 2, 4, 5, 11, 14, 21, 22, 111, 1001})
         counts += DigitCount(n) + ", ";
     EXPECT_EQ(counts, "0 цифр, 1 цифра, 2 цифры, 4 цифры, 5 цифр, 11 цифр, 14 цифр, 21 цифра, 22 цифры, 111 цифр, 1001 цифра, ");
 
-    EXPECT_EQ(ShownRows(12).size(), 12u);
-    EXPECT_EQ(ShownRows(13), (std::vector<uint64_t>{0, 1, 2, 3, 4, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(ShownRows(64).size(), 64u);
+    EXPECT_EQ(ShownRows(65), (std::vector<uint64_t>{0, 1, 2, 3, 4, 60, 61, 62, 63, 64}));
     StepTable table("RL");
-    for (uint64_t k : ShownRows(13))
+    for (uint64_t k : ShownRows(65))
         table.Add({std::to_string(k * k), " = " + std::to_string(k) + "^2"});
-    const std::vector<std::string> lines = table.Lines(13);
-    EXPECT_EQ(lines, (std::vector<std::string>{"    0 = 0^2", "    1 = 1^2", "    4 = 2^2", "    9 = 3^2", "   16 = 4^2",
-                                               "  … пропущено строк: 3 …", "   64 = 8^2", "   81 = 9^2", "  100 = 10^2",
-                                               "  121 = 11^2", "  144 = 12^2"}));
+    const std::vector<std::string> lines = table.Lines(65);
+    EXPECT_EQ(lines, (std::vector<std::string>{"     0 = 0^2", "     1 = 1^2", "     4 = 2^2", "     9 = 3^2", "    16 = 4^2",
+                                               "  … пропущено строк: 55 …", "  3600 = 60^2", "  3721 = 61^2",
+                                               "  3844 = 62^2", "  3969 = 63^2", "  4096 = 64^2"}));
 }
 
 }  // namespace

@@ -15,9 +15,11 @@
 #include "exactness.h"
 #include "fractionsteps.h"
 #include "memory.h"
+#include "notation.h"
 #include "roman.h"
 #include "state.h"
 #include "steptext.h"
+#include "utf8.h"
 #include "validate.h"
 #include "wholesteps.h"
 
@@ -31,11 +33,12 @@ protected:
     void SetUp() override { ResetAppState(); }
 };
 
-// The request as the window runs it, then the solution of what it left.
+// The request as the window runs it, then the solution of what it handed out.
 Solution Solve(const std::string& number, const std::string& precision, int source, int target)
 {
-    const Outcome outcome = ConvertRequest(number, precision, source, target);
-    return SolveCommand(ConversionCommand(number, source, target, outcome));
+    ConversionParts parts;
+    const Outcome outcome = ConvertRequest(number, precision, source, target, parts);
+    return SolveCommand(ConversionCommand(parts, outcome));
 }
 
 std::vector<std::string> LinesOf(const std::string& text)
@@ -56,37 +59,13 @@ std::string AnswerOf(const std::vector<std::string>& lines)
     return std::string();
 }
 
-bool HasLine(const Solution& solution, const std::string& line)
+// Whether the solution has the line, given in UTF-8.
+bool HasLine(const Solution& solution, const std::string& utf8)
 {
-    for (const std::string& own : LinesOf(solution.text))
-        if (own == line)
+    for (const std::string& own : LinesOf(Cp1251ToUtf8(solution.text)))
+        if (own == utf8)
             return true;
     return false;
-}
-
-TEST_F(SolutionTest, TheWorkedExample)
-{
-    const Solution s = Solve("11.625", "4", 10, 2);
-    EXPECT_EQ(s.text,
-              "Перевод числа 11.625 из 10-ной системы в 2-ную систему, точность 4.\n"
-              "\n"
-              "Целая часть 11: делим на 2, пока частное не станет нулём.\n"
-              "  11 : 2 = 5, остаток 1\n"
-              "   5 : 2 = 2, остаток 1\n"
-              "   2 : 2 = 1, остаток 0\n"
-              "   1 : 2 = 0, остаток 1\n"
-              "Остатки от последнего к первому: 1011\n"
-              "\n"
-              "Дробная часть 0.625: умножаем на 2, целая часть произведения — очередная цифра.\n"
-              "  0.625 · 2 = 1.25 — цифра 1\n"
-              "  0.25  · 2 = 0.5  — цифра 0\n"
-              "  0.5   · 2 = 1    — цифра 1\n"
-              "Дробь кончилась: 0.101\n"
-              "\n"
-              "Ответ: 11.625 (10) = 1011.101 (2). Результат точный.\n");
-    EXPECT_TRUE(s.solved);
-    EXPECT_TRUE(s.exact);
-    EXPECT_EQ(s.exactValue, "1011.101");
 }
 
 struct TextbookRow {
@@ -96,59 +75,88 @@ struct TextbookRow {
     const char* result;  // stated in the answer
     bool exact;
     const char* exactValue;
-    std::vector<std::string> lines;  // each a whole line of the solution
+    std::vector<std::string> lines;  // each a whole line of the solution, in UTF-8
 };
 
 TEST_F(SolutionTest, TextbookCases)
 {
     const TextbookRow rows[] = {
         {"255", "4", 10, 16, "FF", true, "FF",
-         {"  255 : 16 = 15, остаток 15 (F)", "   15 : 16 = 0,  остаток 15 (F)", "Остатки от последнего к первому: FF"}},
-        {"0.1", "8", 10, 2, "0.00011001", false, "0.0(0011)",
-         {"Получено 8 цифр — столько задаёт точность: 0.00011001",
-          "Ответ: 0.1 (10) = 0.00011001 (2).", "Результат обрезан до 8 цифр после точки, не округлён.",
-          "Точное значение: 0.0(0011) (2)."}},
+         {u8"  255 : 16 = 15, остаток 15 (F)", u8"   15 : 16 = 0,  остаток 15 (F)",
+          u8"Остатки, записанные снизу вверх, — цифры числа: 255\u2081\u2080 = FF\u2081\u2086."}},
         {"0.2", "4", 3, 10, "0.6666", false, "0.(6)",
-         {"  0.2 (3) = 2·3^(-1) = 2/3", "  2/3 · 10 = 6 2/3 — цифра 6"}},
-        {"0.1", "4", 3, 9, "0.3", true, "0.3", {"  1/3 · 9 = 3 — цифра 3", "Дробь кончилась: 0.3"}},
-        {"0.1", "6", 7, 2, "0.001001", false, "0.(001)", {"  4/7 · 2 = 1 1/7 — цифра 1"}},
-        {"1994", "4", 10, R, "MCMXCIV", true, "MCMXCIV",
-         {"  1994 = 1000 + 900 + 90 + 4 = M + CM + XC + IV", "Ответ: 1994 (10) = MCMXCIV. Результат точный."}},
+         {u8"  0.2\u2083 = 2·3\u207B\u00B9 = 2/3", u8"  1) 2/3 · 10 = 20/3 = 6 + 2/3 — цифра 6",
+          u8"Дробная часть снова равна 2/3, как в строке 1:", u8"дальше без конца повторяется цифра 6.",
+          u8"Получилась чистая периодическая дробь (период — в скобках): 2/3 = 0.(6)\u2081\u2080."}},
+        {"0.1", "4", 3, 9, "0.3", true, "0.3",
+         {u8"  1) 1/3 · 9 = 3 — цифра 3", u8"  0.3\u2089 = 3·9\u207B\u00B9 = 3/9 = 1/3 — верно."}},
+        {"0.1", "6", 7, 2, "0.001001", false, "0.(001)",
+         {u8"  1) 1/7 · 2 = 2/7           — цифра 0", u8"  3) 4/7 · 2 = 8/7 = 1 + 1/7 — цифра 1",
+          u8"Дробная часть снова равна 1/7, как в строке 1:",
+          u8"дальше без конца повторяются цифры строк 1–3 — 001."}},
+        {"3888", "4", 10, R, "MMMDCCCLXXXVIII", true, "MMMDCCCLXXXVIII",
+         {u8"   800 = DCCC  (500 + 100 + 100 + 100)", u8"     8 = VIII  (5 + 1 + 1 + 1)"}},
         {"VV", "4", R, R, "VV", true, "VV",
-         {"  VV = V + V = 5 + 5 = 10",
-          "Запись VV нестандартная, но программа её принимает; стандартная запись числа 10 — X."}},
+         {u8"  VV = V + V = 5 + 5 = 10",
+          u8"Запись VV нестандартная, но программа её принимает; стандартная запись числа 10 — X."}},
         {"IXI", "4", R, 2, "1010", true, "1010",
-         {"  IXI = IX + I = 9 + 1 = 10",
-          "Запись IXI нестандартная, но программа её принимает; стандартная запись числа 10 — X."}},
+         {u8"  IXI = IX + I = (10 - 1) + 1 = 10", u8"Шаг 2. Из десятичной системы в двоичную."}},
+        {"MCMXCIX", "4", R, 10, "1999", true, "1999",
+         {u8"  MCMXCIX = M + CM + XC + IX = 1000 + (1000 - 100) + (100 - 10) + (10 - 1) =", u8"          = 1999",
+          u8"  1999 = 1000 + 900 + 90 + 9 = MCMXCIX — верно."}},
         {"1011", "4", 2, R, "XI", true, "XI",
-         {"  1011 (2) = 1·2^3 + 0·2^2 + 1·2^1 + 1·2^0 = 8 + 0 + 2 + 1 = 11", "  11 = 10 + 1 = X + I"}},
-        {"0.A", "4", 16, 10, "0.625", true, "0.625", {"  0.A (16) = 10·16^(-1) = 5/8 = 0.625"}},
+         {u8"  1011\u2082 = 1·2\u00B3 + 0·2\u00B2 + 1·2\u00B9 + 1·2\u2070 = 8 + 0 + 2 + 1 = 11\u2081\u2080",
+          u8"  11 = 10 + 1", u8"  10 = X"}},
+        {"0.A", "4", 16, 10, "0.625", true, "0.625",
+         {u8"  0.A\u2081\u2086 = 10·16\u207B\u00B9 = 0.625\u2081\u2080",
+          u8"  1) 0.625 · 16 = 10 — цифра 10 (A)", u8"Получили 0.A\u2081\u2086 — верно."}},
+        {"B", "4", 12, 10, "11", true, "11",
+         {u8"Число записано одной цифрой, её значение — 11 (B): B\u2081\u2082 = 11\u2081\u2080."}},
+        {"12.31", "4", 6, 10, "8.5277", false, "8.52(7)",
+         {u8"  12.31\u2086 = 1·6\u00B9 + 2·6\u2070 + 3·6\u207B\u00B9 + 1·6\u207B\u00B2 = 6 + 2 + 3/6 + 1/36 = 8 + 18/36 + 1/36 =",
+          u8"         = 8 + 19/36",
+          u8"Конечной десятичной дробью 19/36 не записать, поэтому дальше считаем с обыкновенной дробью."}},
         {"0.001", "2", 2, 10, "0.12", false, "0.125",
-         {"Точность 2: цифры после 2-й отбрасываются, без округления: 0.12"}},
+         {u8"Результат неточный: в дробной части оставлено 2 цифры, остальные отброшены, без округления.",
+          u8"Точное значение: 0.125\u2081\u2080."}},
         {"-1011.101", "6", 2, 8, "-13.5", true, "-13.5",
-         {"Число отрицательное: знак «минус» переходит в ответ, переводится число без знака.", "  001 — 1",
-          "  101 — 5"}},
-        {"7.4", "4", 8, 16, "7.8", true, "7.8", {"  4 — 100", "  0111 — 7", "  1000 — 8"}},
+         {u8"Число отрицательное: переводим его модуль, 1011.101\u2082, а знак «минус» переносим в ответ.",
+          u8"  001 — 1", u8"  101 — 5", u8"  13.5\u2088 = 001 011.101\u2082 = 1011.101\u2082 — верно."}},
+        {"7.4", "4", 8, 16, "7.8", true, "7.8", {u8"  4 — 100", u8"  0111 — 7", u8"  1000 — 8"}},
         {"0.12345", "4", 10, 10, "0.1234", false, "0.12345",
-         {"Точность 4: цифры после 4-й отбрасываются, без округления: 0.1234"}},
-        {"0.1", "3", 10, 2, "0", false, "0.0(0011)", {"Нули в конце дроби не пишутся."}},
-        {"0", "4", 10, R, "", true, "",
-         {"Нуля в римской системе нет: ответ — пустая строка.",
-          "Ответ: 0 (10) = пустая строка (поле ответа пусто). Результат точный."}},
-        {",5", "4", 10, 3, "0.1111", false, "0.(1)", {"Целая часть равна 0.", "  0.5 · 3 = 1.5 — цифра 1"}},
+         {u8"Основание не меняется: число записывается теми же цифрами."}},
+        {"0.1", "3", 10, 2, "0", false, "0.0(0011)",
+         {u8"Результат неточный: в дробной части оставлено 3 цифры (000), остальные отброшены, без округления.",
+          u8"Нули в конце дробной части не пишем."}},
+        {"0", "4", 10, R, "", true, "", {u8"Ответ: нуля в римской системе нет, поле ответа остаётся пустым."}},
+        {",5", "4", 10, 3, "0.1111", false, "0.(1)",
+         {u8"Целая часть равна 0, переводим только дробную часть.", u8"  1) 0.5 · 3 = 1.5 — цифра 1"}},
+        {"-", "4", 10, 2, "-0", true, "-0",
+         {u8"Введён только знак «минус», без цифр: программа читает его как -0.",
+          u8"Знак «минус» перед нулём программа сохраняет: ответ — -0."}},
+        {"-0.1", "3", 10, 2, "-0", false, "-0.0(0011)",
+         {u8"Все оставленные цифры — нули; знак «минус» программа сохраняет, поэтому ответ — -0."}},
+        {"007.50", "4", 10, 2, "111.1", true, "111.1",
+         {u8"Нули в начале целой части и в конце дробной части не пишем: 007.50\u2081\u2080 = 7.5\u2081\u2080."}},
+        {"0.001", "4", 10, 2, "0", false, "0.000(0000001000001100010010011011101001011110001101010011111101111100111011011001000101101000011100101011)",
+         {u8"Дальше таблицу не продолжаем: точность — 4 цифры в дробной части.",
+          u8"Дробь бесконечная: знаменатель 1000 делится на 5, а основание 2 на 5 не делится.",
+          u8"Это смешанная периодическая дробь: 3 цифры до периода, 100 цифр в периоде."}},
     };
     for (const TextbookRow& row : rows) {
         SCOPED_TRACE(std::string(row.number) + " [" + row.precision + "] " + std::to_string(row.source) + "->"
                      + std::to_string(row.target));
+        ResetAppState();
         const Solution s = Solve(row.number, row.precision, row.source, row.target);
         EXPECT_TRUE(s.solved);
-        EXPECT_NE(AnswerOf(LinesOf(s.text)).find(" = " + std::string(*row.result ? row.result : "пустая строка")),
-                  std::string::npos);
+        if (*row.result != '\0') {
+            EXPECT_NE(AnswerOf(LinesOf(s.text)).find(" = " + Based(row.result, row.target) + "."), std::string::npos);
+        }
         EXPECT_EQ(s.exact, row.exact);
         EXPECT_TRUE(s.exactWritten);
         EXPECT_EQ(s.exactValue, row.exactValue);
         for (const std::string& line : row.lines)
-            EXPECT_TRUE(HasLine(s, line)) << "missing: " << line << "\n" << s.text;
+            EXPECT_TRUE(HasLine(s, line)) << "missing: " << line << "\n" << Cp1251ToUtf8(s.text);
     }
 }
 
@@ -162,14 +170,17 @@ TEST_F(SolutionTest, Recall)
         const char* result;
         bool exact;
         const char* exactValue;  // "" when not written
-        std::string line;
+        std::string line;        // UTF-8
     } rows[] = {
         {"255.5", 16, "4", "FF.8", true, "FF.8",
-         "MR, вызов регистра памяти: число 255.5 записывается из 10-ной системы в 16-ную систему, точность 4."},
-        {"12.75", R, "4", "XII", false, "", "Ответ: 12.75 (10) = XII. Результат неточный: дробная часть отброшена."},
-        {"-10", 2, "4", "-1010", true, "-1010", "Ответ: -10 (10) = -1010 (2). Результат точный."},
-        {"0.1", 2, "5", "0.00011", false, "0.0(0011)", "  0.8 · 2 = 1.6 — цифра 1"},
-        {"255.5", 16, "", "FF", false, "FF.8", "Точность 0: дробная часть отбрасывается."},
+         u8"MR, вызов регистра памяти: число 255.5\u2081\u2080 переводим из десятичной системы счисления в шестнадцатеричную."},
+        {"12.75", R, "4", "XII", false, "", u8"Результат неточный: в римской системе дробей нет, дробная часть отброшена."},
+        {"12.75", R, "4", "XII", false, "", u8"В римской системе дробей нет: дробную часть отбрасываем, остаётся 12."},
+        {"-10", 2, "4", "-1010", true, "-1010", u8"Ответ: -10\u2081\u2080 = -1010\u2082. Результат точный."},
+        {"0.1", 2, "5", "0.00011", false, "0.0(0011)", u8"  4) 0.8 · 2 = 1.6 — цифра 1"},
+        {"255.5", 16, "", "FF", false, "FF.8",
+         u8"Результат неточный: в дробной части оставлено 0 цифр, остальные отброшены, без округления."},
+        {"0.5", R, "4", "", false, "", u8"Ответ: нуля в римской системе нет, поле ответа остаётся пустым."},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.value);
@@ -177,39 +188,41 @@ TEST_F(SolutionTest, Recall)
         MemoryClear();
         strM_BUF = row.value;
         MemoryAdd();
-        const Outcome outcome = MemoryRecall(row.target, row.field);
+        ConversionParts parts;
+        const Outcome outcome = MemoryRecall(row.target, row.field, parts);
         ASSERT_EQ(outcome.text, row.result);
-        const Solution s = SolveCommand(RecallCommand(row.target, row.field, outcome));
+        const Solution s = SolveCommand(RecallCommand(parts, outcome));
         EXPECT_EQ(s.exact, row.exact);
         EXPECT_EQ(s.exactWritten, *row.exactValue != '\0');
         EXPECT_EQ(s.exactValue, row.exactValue);
-        EXPECT_TRUE(HasLine(s, row.line)) << s.text;
+        EXPECT_TRUE(HasLine(s, row.line)) << Cp1251ToUtf8(s.text);
     }
 }
 
+// Before any command, and after one that wrote nothing, there is nothing to solve.
 TEST_F(SolutionTest, NothingToSolve)
 {
     const std::string none = "Решение появится, когда число будет переведено.\n";
     EXPECT_EQ(SolveCommand(SolvedCommand()).text, none);
-    EXPECT_EQ(SolveCommand(ConversionCommand("4000", 10, R, ConvertRequest("4000", "4", 10, R))).text, none);
-    EXPECT_EQ(SolveCommand(RecallCommand(2, "4", MemoryDivide())).text, none);
+    EXPECT_FALSE(SolveCommand(SolvedCommand()).solved);
+    ConversionParts parts;
+    EXPECT_EQ(SolveCommand(ConversionCommand(parts, ConvertRequest("4000", "4", 10, R, parts))).text, none);
+    EXPECT_EQ(SolveCommand(ConversionCommand(parts, ConvertRequest("1", "4", 10, 99, parts))).text, none);
+    EXPECT_EQ(SolveCommand(RecallCommand(parts, MemoryDivide())).text, none);
+}
 
-    // What no successful conversion or MR leaves is turned away whole.
-    const SolvedCommand good = ConversionCommand("12.5", 10, 2, ConvertRequest("12.5", "4", 10, 2));
-    SolvedCommand recall = good;
-    recall.kind = SolvedCommand::RECALL;
-    std::vector<SolvedCommand> bad(13, good);
-    bad[0].source = 99, bad[1].target = -7, bad[2].number = "12.5.1", bad[3].number = std::string(100000, '\xFF');
-    bad[4].precision = PREC_MAX + 1, bad[5].precision = -1, bad[6].result = "", bad[7].result = "12";
-    bad[8].decimal = "1e5", bad[9].target = R, bad[10] = recall, bad[10].number = "0." + std::string(PREC_MAX + 1, '1');
-    bad[11] = recall, bad[11].number = "-5", bad[11].target = R, bad[11].result = "V";
-    bad[12].source = R, bad[12].number = "MMMM";
-    ASSERT_TRUE(SolveCommand(good).solved);
-    for (const SolvedCommand& command : bad) {
-        const Solution s = SolveCommand(command);
-        EXPECT_FALSE(s.solved) << &command - bad.data();
-        EXPECT_EQ(s.text, "Решения нет: команда не вывела число.\n");
-    }
+// Solving changes nothing of the program's state, and gives the same text twice.
+TEST_F(SolutionTest, LeavesTheStateAlone)
+{
+    ConversionParts parts;
+    const Outcome outcome = ConvertRequest("0.1", "8", 10, 2, parts);
+    const SolvedCommand command = ConversionCommand(parts, outcome);
+    const std::string buf = strM_BUF;
+    iFT = 3;
+    const Solution first = SolveCommand(command);
+    EXPECT_EQ(SolveCommand(command).text, first.text);
+    EXPECT_EQ(strM_BUF, buf);
+    EXPECT_EQ(iFT, 3);
 }
 
 // No line holds a run of more than LONG_NUMBER digits: every long number was shortened.
@@ -237,11 +250,13 @@ TEST_F(SolutionTest, TheLongestRequestIsShortened)
     int cut = 0;
     for (const std::string& line : lines)
         cut += line.rfind("  … пропущено строк: ", 0) == 0;
-    EXPECT_EQ(cut, 3) << "the expansion, the division and the multiplication table";
-    EXPECT_LT(lines.size(), 60u);
-    EXPECT_TRUE(HasLine(s, "Перевод числа " + Shortened(number) + " из 15-ной системы в 11-ную систему, точность 1000."));
-    EXPECT_EQ(AnswerOf(lines), "Ответ: " + Shortened(number) + " (15) = " + Shortened(result) + " (11).");
-    EXPECT_NE(lines.back().find("периодическая дробь, до периода 0 цифр, в периоде 2·3^16382·5^16382 цифр"),
+    EXPECT_EQ(cut, 3) << "the terms of the whole part, the division and the multiplication table";
+    EXPECT_LT(lines.size(), 80u);
+    EXPECT_EQ(lines[0], "Перевод числа " + Stated(number, 15)
+                            + " из пятнадцатеричной системы счисления в одиннадцатеричную.");
+    EXPECT_EQ(AnswerOf(lines), "Ответ: " + Stated(number, 15) + " = " + Stated(result, 11) + ".");
+    EXPECT_NE(lines.back().find("чистая периодическая дробь, 2·" + PowerText(3, 16382) + "·" + PowerText(5, 16382)
+                                + " цифр в периоде"),
               std::string::npos)
         << lines.back();
     EXPECT_FALSE(s.exactWritten);
@@ -292,6 +307,12 @@ BruteFraction Expand(uint64_t num, uint64_t den, int base, uint64_t count)
     return {digits, ends && digits.size() <= count};
 }
 
+// Whether base is a power of two, between which the solution groups bits.
+bool BitsOf(int base)
+{
+    return base == 2 || base == 4 || base == 8 || base == 16;
+}
+
 struct Request {
     std::string number;
     std::string precision;
@@ -324,14 +345,18 @@ Request RandomRequest(std::mt19937_64& rng, int source, int target)
 void CheckRequest(const Request& q)
 {
     ResetAppState();
-    const Outcome outcome = ConvertRequest(q.number, q.precision, q.source, q.target);
+    ConversionParts handed;
+    const Outcome outcome = ConvertRequest(q.number, q.precision, q.source, q.target, handed);
     ASSERT_EQ(outcome.kind, Outcome::OUTPUT) << outcome.text;
-    const Solution s = SolveCommand(ConversionCommand(q.number, q.source, q.target, outcome));
+    const Solution s = SolveCommand(ConversionCommand(handed, outcome));
     ASSERT_TRUE(s.solved);
     const std::vector<std::string> lines = LinesOf(s.text);
     ASSERT_FALSE(lines.empty());
-    const std::string stated = outcome.text.empty() ? " = пустая строка" : " = " + Shortened(outcome.text) + Mark(q.target) + ".";
+    const std::string stated = outcome.text.empty() ? "Ответ: нуля в римской системе нет, поле ответа остаётся пустым."
+                                                    : " = " + Based(outcome.text, q.target) + ".";
     EXPECT_NE(AnswerOf(lines).find(stated), std::string::npos) << s.text;
+    // A check that is written is one that came out right.
+    EXPECT_EQ(s.text.find("не сходится"), std::string::npos) << s.text;
 
     if (q.source == R || q.target == R) {
         EXPECT_TRUE(s.exact);
@@ -353,6 +378,22 @@ void CheckRequest(const Request& q)
     EXPECT_EQ(s.exactWritten, written <= LONGEST_EXACT);
     if (written <= LONGEST_EXACT) {
         EXPECT_EQ(s.exactValue, brute.digits.empty() ? resultWhole : resultWhole + "." + brute.digits);
+    }
+    const bool zero = ValueOf(whole, q.source) == 0 && brute.digits.empty();
+    if (s.exact && !zero && q.source != q.target) {
+        EXPECT_NE(lines.back().find("— верно."), std::string::npos) << "a short exact answer is checked\n" << s.text;
+    }
+
+    // A period no longer than a whole table is found in the multiplication
+    // table: the row it repeats from, and the exact value after it.
+    const size_t open = brute.digits.find('(');
+    const bool tabled = q.source != q.target && !(BitsOf(q.source) && BitsOf(q.target));
+    if (tabled && open != std::string::npos && written <= LONG_TABLE) {
+        EXPECT_NE(s.text.find("как в строке " + std::to_string(open + 1) + ":"), std::string::npos) << s.text;
+        EXPECT_NE(s.text.find(" = " + Based("0." + brute.digits, q.target) + ".\n"), std::string::npos) << s.text;
+    }
+    if (tabled && open != std::string::npos && written > std::max<size_t>(LONG_TABLE, static_cast<size_t>(p))) {
+        EXPECT_NE(s.text.find("Дальше таблицу не продолжаем"), std::string::npos) << s.text;
     }
 
     // The rows of the tables lead to the result's digits, cut ones padded with zeros.

@@ -32,9 +32,10 @@ void StartConvert(char* text, int size, char* precision, int precisionSize, int 
     const std::string digits(precision, precisionSize > 1 ? static_cast<size_t>(precisionSize - 1) : 0);
     if (size > 1 && text[0] == '-')
         text[0] = '0';
-    const Outcome outcome = ConvertRequest(number, digits, source, target);
+    ConversionParts parts;
+    const Outcome outcome = ConvertRequest(number, digits, source, target, parts);
     if (outcome.kind == Outcome::OUTPUT)  // an outcome that wrote nothing leaves the last command
-        LastShownCommand = ConversionCommand(number, source, target, outcome);
+        LastShownCommand = ConversionCommand(parts, outcome);
     Apply(outcome, owner);
     ChangeM();
 }
@@ -42,9 +43,10 @@ void StartConvert(char* text, int size, char* precision, int precisionSize, int 
 void ReadMemory(int target, HWND owner)
 {
     const std::string precision = WindowText(hEditT);
-    const Outcome outcome = MemoryRecall(target, precision);
+    ConversionParts parts;
+    const Outcome outcome = MemoryRecall(target, precision, parts);
     if (outcome.kind == Outcome::OUTPUT)
-        LastShownCommand = RecallCommand(target, precision, outcome);
+        LastShownCommand = RecallCommand(parts, outcome);
     Apply(outcome, owner);
     ChangeM();
 }

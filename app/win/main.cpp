@@ -8,6 +8,7 @@
 #include "help.h"
 #include "keys.h"
 #include "messages.h"
+#include "program_class.h"
 #include "settings.h"
 #include "skin.h"
 #include "solution_window.h"

@@ -4,8 +4,9 @@
 
 #include "lineends.h"
 #include "modal.h"
+#include "program_class.h"
 #include "skin.h"
-#include "window.h"
+#include "solution_view.h"
 
 namespace {
 
@@ -13,21 +14,20 @@ const char CLASS_NAME[] = "KalvorSolution";
 const char TITLE[] = "Решение";
 const UINT IDM_SOLUTION = 0x0010;  // system-menu item: below 0xF000, low four bits clear
 const int ID_TEXT = 100;
-const int START_WIDTH = 700, START_HEIGHT = 460;
+const int START_WIDTH = 760, START_HEIGHT = 480;  // about 90 columns of the view
 const int MIN_WIDTH = 320, MIN_HEIGHT = 200;
-const int FOOTER_HEIGHT = BOX_FOOTER_HEIGHT;  // as the message box's
 const int BUTTON_WIDTH = 91, BUTTON_HEIGHT = 29, BUTTON_RIGHT = 8, BUTTON_BOTTOM = 10;
 
 HWND hSolution;         // the window; while it is open
-HWND hSolutionText;     // its read-only field
+HWND hSolutionText;     // its text view
 HWND hSolutionClose;    // its button "Закрыть"
-HFONT hFontSolution;    // the field's fixed-pitch font; while the window is open
+HFONT hFontSolution;    // the view's fixed-pitch font; while the window is open
 bool bSolutionClosing;  // set by Escape, the button or the close box; ends the loop
 
-// The field above the footer, the button in the footer's right corner.
+// The view above the footer, the button in the footer's right corner.
 void Layout(int width, int height)
 {
-    MoveWindow(hSolutionText, 0, 0, width, height - FOOTER_HEIGHT, TRUE);
+    MoveWindow(hSolutionText, 0, 0, width, height - BoxFooterHeight(), TRUE);
     MoveWindow(hSolutionClose, width - BUTTON_WIDTH - BUTTON_RIGHT, height - BUTTON_HEIGHT - BUTTON_BOTTOM,
                BUTTON_WIDTH, BUTTON_HEIGHT, TRUE);
 }
@@ -38,7 +38,7 @@ void OnPaint(HWND hwnd)
     GetClientRect(hwnd, &client);
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
-    PaintBoxBody(hdc, client, FOOTER_HEIGHT);
+    PaintBoxBody(hdc, client, BoxFooterHeight());
     EndPaint(hwnd, &ps);
 }
 
@@ -56,9 +56,6 @@ LRESULT CALLBACK SolutionProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_ERASEBKGND:
         return 1;  // the paint covers it all
-    case WM_CTLCOLORSTATIC:  // the read-only field: black on white
-        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL)
             bSolutionClosing = true;
@@ -75,11 +72,12 @@ bool RegisterOnce(HINSTANCE instance)
 {
     static bool registered = false;
     if (!registered)
-        registered = RegisterProgramClass(instance, CLASS_NAME, CS_HREDRAW | CS_VREDRAW, SolutionProcedure, nullptr);
+        registered = RegisterProgramClass(instance, CLASS_NAME, CS_HREDRAW | CS_VREDRAW, SolutionProcedure, nullptr)
+            && RegisterSolutionView(instance);
     return registered;
 }
 
-// The window centred on owner, its field and its button; false when any is missing.
+// The window centred on owner, its view and its button; false when any is missing.
 bool Create(HWND owner, const std::string& text)
 {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
@@ -95,10 +93,7 @@ bool Create(HWND owner, const std::string& text)
                                 nullptr);
     if (hSolution == nullptr)
         return false;
-    hSolutionText = CreateWindowExA(WS_EX_CLIENTEDGE, "edit", "",
-                                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY
-                                        | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
-                                    0, 0, 0, 0, hSolution, reinterpret_cast<HMENU>(ID_TEXT), instance, nullptr);
+    hSolutionText = CreateSolutionView(hSolution, ID_TEXT, instance);
     hSolutionClose = CreateWindowExA(0, "button", "Закрыть", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
                                      hSolution, reinterpret_cast<HMENU>(IDCANCEL), instance, nullptr);
     if (hSolutionText == nullptr || hSolutionClose == nullptr)
@@ -106,7 +101,6 @@ bool Create(HWND owner, const std::string& text)
     hFontSolution = MakeSolutionFont();
     SendMessageA(hSolutionText, WM_SETFONT, reinterpret_cast<WPARAM>(hFontSolution), FALSE);
     SkinCloseButton(hSolutionClose);
-    SendMessageA(hSolutionText, EM_SETLIMITTEXT, 0, 0);
     SetWindowTextA(hSolutionText, WithCrLf(text).c_str());
     RECT client;
     GetClientRect(hSolution, &client);
@@ -114,20 +108,13 @@ bool Create(HWND owner, const std::string& text)
     return true;
 }
 
-// Escape closes, Ctrl+A selects the whole text (the field copies with Ctrl+C itself).
+// Escape closes; the view takes every other key itself (Ctrl+A, Ctrl+C, scrolling).
 bool HandleKey(const MSG& msg)
 {
-    if (msg.message != WM_KEYDOWN)
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_ESCAPE)
         return false;
-    if (msg.wParam == VK_ESCAPE) {
-        bSolutionClosing = true;
-        return true;
-    }
-    if (msg.wParam == 'A' && GetKeyState(VK_CONTROL) < 0) {
-        SendMessageA(hSolutionText, EM_SETSEL, 0, -1);
-        return true;
-    }
-    return false;
+    bSolutionClosing = true;
+    return true;
 }
 
 }  // namespace
@@ -145,17 +132,6 @@ void ShowSolutionWindow(HWND owner, const std::string& text)
     hFontSolution = nullptr;
 }
 
-HFONT MakeSolutionFont()
-{
-    LOGFONTA font = {};
-    font.lfHeight = -13;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = RUSSIAN_CHARSET;
-    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    lstrcpyA(font.lfFaceName, "Courier New");
-    return CreateFontIndirectA(&font);
-}
-
 void AddSolutionMenuItem(HWND window)
 {
     HMENU menu = GetSystemMenu(window, FALSE);
@@ -166,4 +142,15 @@ void AddSolutionMenuItem(HWND window)
 bool IsSolutionMenuItem(WPARAM command)
 {
     return (command & 0xFFF0) == IDM_SOLUTION;
+}
+
+HFONT MakeSolutionFont()
+{
+    LOGFONTA font = {};
+    font.lfHeight = -13;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = RUSSIAN_CHARSET;
+    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpyA(font.lfFaceName, "Courier New");
+    return CreateFontIndirectA(&font);
 }

@@ -1,5 +1,5 @@
 // The "Решение" window: a text shown modally over the main window in a
-// read-only field, resizable, closed by Escape or its button "Закрыть".
+// read-only text view (solution_view.h), resizable, closed by Escape or its button "Закрыть".
 #ifndef KALVORIX_APP_WIN_SOLUTION_WINDOW_H
 #define KALVORIX_APP_WIN_SOLUTION_WINDOW_H
 

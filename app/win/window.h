@@ -9,11 +9,6 @@ extern HFONT hFont;           // main font; from start-up to the exit sequence
 extern HFONT hFontM;          // font of the memory buttons (ANSI, for × and ÷); likewise
 extern HBRUSH hBrushStatic;   // window and label background; likewise
 
-// Registers a window class of the program: the icon "A" large and small, the
-// arrow cursor, and the given style, procedure and background (null where
-// the window paints its background itself).
-bool RegisterProgramClass(HINSTANCE instance, const char* name, UINT style, WNDPROC procedure, HBRUSH background);
-
 // Dispatches every message of the main window to its handler.
 LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -1,9 +1,11 @@
 // The "Решение" window: opened by F2 and by the system menu, the solution of
 // the last command that wrote the output field, closed by Escape, its text
-// selectable whole; a hundred openings leave GDI objects and windows flat.
-// The text itself is the window-free builder's, tested natively.
+// selectable whole and copied with its subscripts as Unicode; a hundred
+// openings leave GDI objects and windows flat. The text itself is the
+// window-free builder's, tested natively.
 #include <string>
 
+#include "charset.h"
 #include "convert.h"
 #include "driver.h"
 #include "harness.h"
@@ -17,6 +19,7 @@ namespace {
 const char CLASS_NAME[] = "KalvorSolution";
 const WPARAM SOLUTION_ITEM = 0x0010;
 
+// The solution window of the program, once it shows; null on timeout.
 HWND WaitSolution(const Program& p)
 {
     return WaitWindow(p.pid, CLASS_NAME);
@@ -30,6 +33,31 @@ HWND TextField(HWND window)
 void PressF2(const Program& p)
 {
     PostMessageA(p.main, WM_KEYDOWN, VK_F2, 0x003C0001);
+}
+
+// The clipboard's Unicode text, "" when it holds none.
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const wchar_t* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The program's text as the clipboard should hold it: every byte its code point.
+std::wstring Unicode(const std::string& text)
+{
+    std::wstring wide;
+    for (unsigned char byte : text)
+        wide += static_cast<wchar_t>(CodePointOf(byte));
+    return wide;
 }
 
 // Escape in the window; true once it is gone and the main window is usable.
@@ -58,8 +86,9 @@ void Solution()
     PostMessageA(p.main, WM_COMMAND, 1, 0);
     EXPECT(WaitFor([&] { return TextOf(p.output) == "1011.101"; }));
     ResetAppState();
-    const Outcome outcome = ConvertRequest("11.625", "4", 10, 2);
-    const std::string expected = WithCrLf(SolveCommand(ConversionCommand("11.625", 10, 2, outcome)).text);
+    ConversionParts parts;
+    const Outcome outcome = ConvertRequest("11.625", "4", 10, 2, parts);
+    const std::string expected = WithCrLf(SolveCommand(ConversionCommand(parts, outcome)).text);
     for (int way = 0; way < 2; ++way) {
         g_context = way == 0 ? " [F2]" : " [system menu]";
         if (way == 0)
@@ -89,6 +118,12 @@ void Solution()
             }, 2000);
         }
         EXPECT(selected);
+        // Ctrl+C copies it with the bases as the subscript digits they are.
+        if (way == 0) {
+            KeyWith(VK_CONTROL, 'C');
+            EXPECT(WaitFor([&] { return ClipboardText() == Unicode(expected); }, 2000));
+            EXPECT(ClipboardText().find(L"1011.101\u2082") != std::wstring::npos);
+        }
         EXPECT(CloseByEscape(p, window));
     }
     g_context.clear();
