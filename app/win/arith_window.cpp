@@ -9,6 +9,7 @@
 #include "controls.h"
 #include "messages.h"
 #include "modal.h"
+#include "program_class.h"
 #include "skin.h"
 #include "solution_view.h"
 #include "solution_window.h"
