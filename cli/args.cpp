@@ -101,7 +101,7 @@ int SystemOfName(const std::string& name)
 bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, std::string& error)
 {
     bool optionsEnded = false;
-    bool sourceGiven = false, conversionGiven = false;
+    bool sourceGiven = false, conversionGiven = false, targetGiven = false;
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& arg = args[k];
         if (optionsEnded || !IsOption(arg)) {
@@ -112,6 +112,8 @@ bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, s
             options.json = true;
         } else if (arg == "--steps") {
             options.steps = true;
+        } else if (arg == "--arith") {
+            options.arithmetic = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--version") {
@@ -142,14 +144,27 @@ bool ParseArguments(const std::vector<std::string>& args, CliOptions& options, s
                     + (arg == "-t" ? ", или all)" : ")");
                 return false;
             }
-            if (arg == "-t")
+            if (arg == "-t") {
                 options.everySystem = every;
+                targetGiven = true;
+            }
             (arg == "-f" ? options.source : options.target) = system;
         } else {
             error = "неизвестный параметр " + Utf8ToAscii(arg, '?');
             return false;
         }
     }
+    if (options.arithmetic && options.mode != CliMode::CONVERT) {
+        error = "--arith не используется с --code, --decode, --float и --decode-float";
+        return false;
+    }
+    if (options.arithmetic && (options.source == ROMAN || options.everySystem)) {
+        error = "--arith: числа записываются в системах с основаниями от 2 до 16, ответ — в одной системе"
+                " (-f roman и -t all не используются)";
+        return false;
+    }
+    if (options.arithmetic && !targetGiven)
+        options.target = options.source;
     if (options.everySystem && options.steps) {
         error = "--steps и -t all вместе не используются: решение пишется для одной системы";
         return false;
@@ -166,6 +181,8 @@ std::string UsageText()
 {
     return "Использование: kalvorix-cli [-f СИСТЕМА] [-t СИСТЕМА|all] [-p ТОЧНОСТЬ] [--json] [--steps]\n"
            "                    [ЧИСЛО ...]\n"
+           "       kalvorix-cli --arith [-f СИСТЕМА] [-t СИСТЕМА] [-p ТОЧНОСТЬ] [--json] [--steps]\n"
+           "                    [ВЫРАЖЕНИЕ ...]\n"
            "       kalvorix-cli --code N | --decode N | --float Р | --decode-float Р\n"
            "                    [-f СИСТЕМА] [--json] [--steps] [ЧИСЛО ...]\n"
            "Переводит каждое ЧИСЛО из одной системы счисления в другую так же, как окно\n"
@@ -179,6 +196,11 @@ std::string UsageText()
            "               \"error\", \"exact\", \"exact_value\", с --steps ещё \"steps\";\n"
            "               с -t all: \"input\", \"decimal\", поле на каждую систему и \"errors\"\n"
            "  --steps      после каждого результата — его решение, затем пустая строка\n"
+           "  --arith      вместо чисел — выражения «A + B»: сложение (+), вычитание (-),\n"
+           "               умножение (* или ·), деление (/ или :); основание числа можно\n"
+           "               указать сразу за ним: 1011(2), 1011_2, иначе это система -f;\n"
+           "               ответ — в системе -t, а без -t — в системе -f; при делении\n"
+           "               целых в JSON ещё \"quotient\" и \"remainder\"\n"
            "  --code N     прямой, обратный и дополнительный код каждого целого числа\n"
            "               в N-разрядной сетке, N от 2 до 1024\n"
            "  --decode N   каждый код из N разрядов (по умолчанию двоичный) прочесть\n"

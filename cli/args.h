@@ -17,11 +17,12 @@ struct CliOptions {
     int width = 0;    // the modes' N: the register's bits, or the format's (16, 32, 64)
     int source = 10;  // numeral system of the numbers: ROMAN, or a base; the bits of
                       // --decode and --decode-float are binary unless -f is given
-    int target = 2;   // numeral system of the results
+    int target = 2;   // numeral system of the results; with --arith and no -t, the -f system
     bool everySystem = false;  // -t all: the results in every system, target aside
     std::string precision = NumToStr(PREC_DEFAULT);  // the precision field's text, as given
     bool json = false;
     bool steps = false;           // print each result's worked solution
+    bool arithmetic = false;      // --arith: each request is "A OP B"
     bool help = false;
     bool version = false;
     std::vector<std::string> numbers;  // as given; none: read standard input

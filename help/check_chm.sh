@@ -91,15 +91,16 @@ done
 for term in 'Точность вычислений' 'Римская система' 'Правило трёх раз' 'Регистр памяти' 'Текущее значение' \
             'Дробная часть' 'Отрицательные числа' 'Разделитель целой и дробной части' 'Клавиши' \
             'Сообщения программы' 'kalvor.ini' 'kalvorix-cli' 'HOME (клавиша)' 'MC' 'MR' 'Деление на нуль' \
-            'F2 (клавиша)' 'Решение' 'Точное значение' 'Периодическая дробь' 'F4 (клавиша)' 'Прямой код' \
-            'Дополнительный код' 'Мантисса' 'Числа в памяти'; do
+            'F2 (клавиша)' 'Решение' 'Точное значение' 'Периодическая дробь' 'F3 (клавиша)' 'Арифметика' \
+            'Деление уголком' 'Неполное частное' 'F4 (клавиша)' 'Прямой код' 'Дополнительный код' 'Мантисса' \
+            'Числа в памяти'; do
     has "$keywords" "value=\"$term" || fault "the index has no entry \"$term\""
 done
 
 # Every Russian piece of the program's messages, as app/ builds them, is
 # quoted in messages.html: the literals of the texts, of the conversion's
 # fragments and the start-up failure, each line of them on its own.
-messages=$( { cat "$root/app/texts.cpp" "$root/app/convert.cpp"; grep 'START_FAILURE\[\] =' "$root/app/win/main.cpp"; } |
+messages=$( { cat "$root/app/texts.cpp" "$root/app/convert.cpp" "$root/app/arithmetic.cpp"; grep 'START_FAILURE\[\] =' "$root/app/win/main.cpp"; } |
     grep -o -h '"[^"]*"' | sed 's/^"//; s/"$//; s/\\n/\n/g' | LC_ALL=C grep '[^ -~]')
 [ "$(printf '%s\n' "$messages" | grep -c .)" -ge 20 ] || fault "found too few message texts in $root/app"
 while IFS= read -r line; do
@@ -143,6 +144,14 @@ keys.html|<tr><td><kbd>Delete</kbd></td>
 keys.html|<kbd>*</kbd> на цифровой клавиатуре
 keys.html|<tr><td><kbd>F2</kbd></td>
 keys.html|<span class="ui">Решение...</span>
+keys.html|<tr><td><kbd>F3</kbd></td>
+arith.html|<span class="ui">Арифметика...</span>
+arith.html|<b>без округления</b>
+arith.html|неполное частное
+arith.html|<pre class="example">Вычисляем A9<sub>16</sub> + 5F<sub>16</sub> в восьмеричной системе счисления.
+arith.html|Точное значение: 0.(3)<sub>10</sub>.
+cli.html|<a name="arith">
+contents.hhc|value="Арифметика в системах счисления"
 solution.html|<kbd>F2</kbd>
 solution.html|Решение появится, когда число будет переведено.
 solution.html|<span class="num">1011<sub>2</sub> = 1·2<sup>3</sup> + 0·2<sup>2</sup> + 1·2<sup>1</sup> + 1·2<sup>0</sup> = 8 + 0 + 2 + 1 = 11<sub>10</sub></span>

@@ -660,6 +660,44 @@ TEST(CliProgram, LongNumbers)
     EXPECT_EQ(spaces.status, 1);
 }
 
+// --arith: expressions from the arguments and from standard input, their
+// refusals, whole division in JSON, the steps, and its usage errors.
+TEST(CliProgram, Arithmetic)
+{
+    ExpectRuns({
+        {"a sum in binary", {"--arith", "-t", "2", "1011_2 + 111_2"}, "", "10010\n", "", 0},
+        {"the -f system when there is no -t", {"--arith", "-f", "16"}, "A9+5F\n", "108\n", "", 0},
+        {"into octal", {"--arith", "-t", "8", u8"A9\u2081\u2086 + 5F(16)"}, "", "410\n", "", 0},
+        {"a period cut", {"--arith", "1(3) : 10(3)"}, "", "0.3333\n", "", 0},
+        {"Roman", {"--arith", "-t", "roman", "1994+6", "3-5"}, "", "MM\n\n",
+         u8"Операция невозможна:\n\nОтрицательное или дробное число невозможно\nперевести в римскую систему "
+         u8"счисления\n", 1},
+        {"division by zero", {"--arith", "5/0", "5*0"}, "", "\n0\n", u8"Операция невозможна:\n\nДеление на нуль!\n", 1},
+        {"a bad digit named", {"--arith", "-f", "2", "1021+1"}, "", "\n",
+         u8"Введено неверное значение:\n\nПервое число: знак «2» не является цифрой 2-ной системы счисления.\n\n"
+         u8"Диапазон 2-ной системы счисления: {0..1}.\n", 1},
+    });
+    ExpectRuns({
+        {"whole division", {"--arith", "--json", "-t", "10", "--", "-17 / 5"}, "",
+         "{\"input\": \"-17 / 5\", \"result\": \"-3.4\", \"decimal\": \"-3.4\", \"error\": null, \"exact\": true"
+         ", \"exact_value\": \"-3.4\", \"quotient\": \"-3\", \"remainder\": \"-2\"}\n", "", 0},
+        {"a fraction has no quotient", {"--arith", "--json", "-t", "3", "1.5 / 2"}, "",
+         "{\"input\": \"1.5 / 2\", \"result\": \"0.202\", \"decimal\": \"0.75\", \"error\": null, \"exact\": false"
+         ", \"exact_value\": \"0.(20)\"}\n", "", 0},
+        {"refused", {"--arith", "--json", "1+"}, "",
+         u8"{\"input\": \"1+\", \"result\": null, \"decimal\": null, \"error\": \"Операция невозможна:\\n\\nВторое "
+         u8"число не задано\", \"exact\": null, \"exact_value\": null}\n", "", 1},
+    });
+    const Result steps = RunCli({"--arith", "--steps", "-t", "2", "1011_2 + 111_2"}, "");
+    EXPECT_EQ(steps.status, 0);
+    EXPECT_EQ(steps.out.rfind("10010\n", 0), 0u) << steps.out;
+    EXPECT_NE(steps.out.find(u8"Ответ: 1011\u2082 + 111\u2082 = 10010\u2082."), std::string::npos) << steps.out;
+    EXPECT_EQ(steps.out.substr(steps.out.size() - 2), "\n\n") << "an empty line ends the solution";
+    const Result usage = RunCli({"--arith", "-f", "roman", "I+I"}, "");
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_EQ(usage.out, "");
+}
+
 TEST(CliProgram, TouchesNoSettingsFile)
 {
     TempDir dir;
