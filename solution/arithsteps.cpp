@@ -7,8 +7,11 @@
 
 #include "converter.h"
 #include "cornersteps.h"
+#include "developed.h"
 #include "digitends.h"
+#include "exactness.h"
 #include "notation.h"
+#include "roman.h"
 #include "romansteps.h"
 #include "steptext.h"
 #include "systems.h"
@@ -18,32 +21,57 @@ namespace {
 
 using naturals::Natural;
 
-// ---- Sentences a solution of this program ends with, in one place ----------
+// ---- The sentences of this solution, in one place; the answer, the cut,
+// the exact value and the check are said as every solution says them
+// (exactness.h), numbers are stated as notation.h states them --------------
 
 const char NO_RESULT[] = "Решения нет: действие не выполнено.";
-const char EXACT_RESULT[] = "Результат точный.";
 
 // Fractions whose denominators have at most this many bits are brought to
 // their common denominator in a step of its own; longer ones are not, whose
 // numbers would only be shortened again.
 constexpr size_t SHORT_FRACTION_BITS = 128;
 
-std::string AnswerSentence(const std::string& statement)
+// An operand of at most SHORT_NUMBER digits, with at most that many in the
+// system of the work, gets the conversion's own solution when that takes at
+// most this many lines; any other one line.
+constexpr size_t SHORT_CONVERSION_LINES = 16;
+
+// "Точность: 4 цифры в дробной части.", as a conversion's title has it.
+std::string PrecisionLine(int precision)
 {
-    return "Ответ: " + statement + ".";
+    return "Точность: " + CountOf(static_cast<uint64_t>(precision), "цифра", "цифры", "цифр") + " в дробной части.";
 }
 
-std::string CutSentence(int precision)
+// The answer 0 of a Roman target, which has no numeral for it.
+std::string RomanZeroAnswer(const std::string& task)
 {
-    return "Результат неточный: в дробной части оставлено " + CountOf(static_cast<uint64_t>(precision), "цифра", "цифры", "цифр")
-        + ", остальные отброшены, без округления.";
+    return AnswerLine(task + " = 0; нуля в римской системе нет, поле ответа остаётся пустым");
 }
 
-std::string ExactValueSentence(const ArithmeticOutcome& o, int target)
+// The exact value of a cut result. A denominator of the primes of the bases
+// (2 to 13) alone has its expansion's lengths as their powers, and the
+// sentence every solution has; one with a larger prime has them only when
+// the digits are written.
+std::string ExactValueLine(const ArithmeticOutcome& o, int base)
 {
-    if (!o.exactWritten)
-        return "Точное значение не выписываем: в его дробной части больше 10 000 цифр.";
-    return "Точное значение: " + Based(Shortened(o.exactValue), target) + ".";
+    const BaseExpansion& e = o.expansion;
+    const std::string sign = o.value.negative ? "-" : "";
+    Exactness facts;
+    facts.exact = false;
+    facts.written = o.exactWritten;
+    facts.digits = e.exactFraction;
+    if (naturals::Compare(o.value.rest, naturals::FromWord(1)) == 0) {
+        facts.expansion = ExpansionOf(o.value.smooth, base);
+        return ExactValueSentence(facts, sign + e.whole, base);
+    }
+    if (o.exactWritten)
+        return "Точное значение: " + Stated(o.exactValue, base) + ".";
+    Expansion kind;
+    kind.finite = false;
+    kind.prePeriod = ExpansionOf(o.value.smooth, base).prePeriod;
+    return "Точное значение — " + ExpansionKind(kind) + "; в нём больше " + GroupedNumber(LONGEST_EXACT)
+        + " цифр, поэтому оно не выписано.";
 }
 
 // ---- The page's width ------------------------------------------------------
@@ -79,16 +107,26 @@ size_t HangingIndent(const std::string& line)
     return numbered ? k + 2 : at;
 }
 
+// Whether a word of one or two letters ("в", "с", "не") stands before the
+// space: a line does not end with one.
+bool ShortWordBefore(const std::string& line, size_t space)
+{
+    size_t letters = 0;
+    for (size_t k = space; k > 0 && IsLetter(static_cast<unsigned char>(line[k - 1])); --k)
+        ++letters;
+    return letters > 0 && letters <= 2 && (space == letters || line[space - letters - 1] == ' ');
+}
+
 // How well a line breaks at a space: 2 after punctuation or before a word,
 // 1 before an equals sign, 0 inside a side of a formula ("2 + 0 - 1") or
-// after a preposition of one letter ("в", "с"). A formula alone on its
+// after a word of one or two letters. A formula alone on its
 // line breaks best before an equals sign.
 int BreakQuality(const std::string& line, size_t space, bool prose)
 {
     const char before = line[space - 1], after = line[space + 1];
     if (after == '=')
         return prose ? 1 : 2;
-    if (!prose || (IsLetter(static_cast<unsigned char>(before)) && (space < 2 || line[space - 2] == ' ')))
+    if (!prose || ShortWordBefore(line, space))
         return 0;
     const bool good = before == ',' || before == ':' || before == ';' || before == '.'
         || IsLetter(static_cast<unsigned char>(after));
@@ -117,9 +155,10 @@ size_t BreakAt(const std::string& line, size_t least, size_t most)
 }
 
 // The lines of text, each line of prose or a formula (MayBreak) longer than
-// SOLUTION_WIDTH broken at
-// spaces, its carried-over parts indented under its text. A word longer than
-// the width stays whole.
+// LINE_WIDTH (steptext.h) broken at spaces, its carried-over parts indented
+// under its text, or under the first equals sign of a formula alone. Broken
+// at an equals sign, a line ends with " =" and the next begins with "= ", as
+// Chain breaks a chain of equalities. A word longer than the width stays whole.
 std::string Wrapped(const std::string& text)
 {
     std::string out;
@@ -130,28 +169,37 @@ std::string Wrapped(const std::string& text)
             end = text.size();
         std::string rest = text.substr(from, end - from);
         from = end + 1;
-        if (rest.size() > SOLUTION_WIDTH && MayBreak(rest)) {
-            const size_t indent = HangingIndent(rest);
-            while (rest.size() > SOLUTION_WIDTH) {
-                size_t cut = BreakAt(rest, indent, SOLUTION_WIDTH);
+        if (rest.size() > LINE_WIDTH && MayBreak(rest)) {
+            const size_t equals = rest.find(" = ");
+            const bool underEquals = !HasLetters(rest) && equals != std::string::npos && equals < LINE_WIDTH / 2;
+            const size_t indent = underEquals ? equals + 1 : HangingIndent(rest);
+            while (rest.size() > LINE_WIDTH) {
+                size_t cut = BreakAt(rest, indent, LINE_WIDTH);
+                // Before an equals sign the line gets " =" too: it must still fit.
+                while (cut != std::string::npos && cut + 2 > LINE_WIDTH && rest.compare(cut + 1, 2, "= ") == 0)
+                    cut = BreakAt(rest, indent, cut - 1);
                 if (cut == std::string::npos)
-                    cut = rest.find(' ', SOLUTION_WIDTH);
-                if (cut == std::string::npos)
+                    cut = rest.find(' ', LINE_WIDTH);
+                // A break at or before the indent would not shorten the line: it stays whole.
+                if (cut == std::string::npos || cut <= indent + 2)
                     break;
                 const size_t next = rest.find_first_not_of(' ', cut);
-                out += rest.substr(0, cut) + "\n";
-                rest = next == std::string::npos ? std::string() : std::string(indent, ' ') + rest.substr(next);
+                if (next == std::string::npos) {
+                    rest.erase(cut);
+                    break;
+                }
+                std::string head = rest.substr(0, cut), tail = rest.substr(next);
+                if (tail.compare(0, 2, "= ") == 0)
+                    head += " =";
+                else if (head.size() >= 2 && head.compare(head.size() - 2, 2, " =") == 0)
+                    tail = "= " + tail;
+                out += head + "\n";
+                rest = std::string(indent, ' ') + tail;
             }
         }
         out += rest + "\n";
     }
     return out;
-}
-
-// A number in a sentence: shortened when long, with its base.
-std::string Named(const std::string& text, int system)
-{
-    return Based(Shortened(text), system);
 }
 
 // The readers of digits one solution shares, with their powers: of the
@@ -177,11 +225,13 @@ struct Operand {
     std::string text;  // the magnitude's digits, "." before the fraction
     int system;
     Rational magnitude;
+    ReadNumber read;   // as the command read it
 };
 
 Operand OperandOf(const ReadNumber& read, const Rational& value)
 {
     Operand operand;
+    operand.read = read;
     operand.negative = value.negative;
     operand.system = read.system;
     operand.magnitude = value;
@@ -195,7 +245,7 @@ Operand OperandOf(const ReadNumber& read, const Rational& value)
 // "-5₁₀" or "5₁₀"; in parentheses when negative and in the middle of a formula.
 std::string Signed(const Operand& x, bool parentheses)
 {
-    const std::string named = Named(x.text, x.system);
+    const std::string named = Stated(x.text, x.system);
     if (!x.negative)
         return named;
     return parentheses ? "(-" + named + ")" : "-" + named;
@@ -250,7 +300,7 @@ Plan PlanOf(Operation operation, const Operand& a, const Operand& b)
 {
     Plan plan;
     plan.operation = operation;
-    const std::string x = Named(a.text, a.system), y = Named(b.text, b.system);
+    const std::string x = Stated(a.text, a.system), y = Stated(b.text, b.system);
     const std::string task = Signed(a, false) + " " + OperationSign(operation) + " " + Signed(b, true);
     if (operation == Operation::MULTIPLY || operation == Operation::DIVIDE) {
         plan.negative = a.negative != b.negative;
@@ -343,7 +393,7 @@ std::vector<std::string> FractionWork(const Plan& plan, const Operand& a, const 
     std::vector<std::string> lines = {
         "В " + SystemName(base, Case::PREPOSITIONAL) + " эта дробь бесконечная, поэтому считаем с обыкновенными "
             "дробями, а результат переводим в " + SystemName(base, Case::ACCUSATIVE) + " в конце:",
-        "  " + Named(a.text, a.system) + " = " + fractionA, "  " + Named(b.text, b.system) + " = " + fractionB,
+        "  " + Stated(a.text, a.system) + " = " + fractionA, "  " + Stated(b.text, b.system) + " = " + fractionB,
         std::string()};
     const Rational& x = plan.swapped ? b.magnitude : a.magnitude;
     const Rational& y = plan.swapped ? a.magnitude : b.magnitude;
@@ -387,8 +437,8 @@ std::vector<std::string> FractionWork(const Plan& plan, const Operand& a, const 
                     + ": делим числитель на знаменатель.");
     const Positional num{value.numerator, 0}, den{value.denominator, 0};
     if (base != 10)
-        lines.push_back("  " + PositionalText(num, decimal) + " = " + NamedIn(num, readers.work) + ", "
-                        + PositionalText(den, decimal) + " = " + NamedIn(den, readers.work));
+        for (const Positional* x : {&num, &den})
+            lines.push_back("  " + PositionalText(*x, decimal) + " = " + NamedIn(*x, readers.work));
     // The command divided this same fraction: its remainder starts the corner's last steps.
     QuotientFacts facts = FactsOf(o);
     if (naturals::Compare(value.numerator, o.value.numerator) == 0
@@ -401,18 +451,63 @@ std::vector<std::string> FractionWork(const Plan& plan, const Operand& a, const 
     return lines;
 }
 
-// The operands in the system of the work: a line each for those of another.
-std::vector<std::string> ConversionLines(const Operand& a, const Operand& b, Readers& readers, bool& finite)
+// The conversion's own solution of a short operand's magnitude into base,
+// where it has an end: its steps, without its title, answer and check, as
+// sections. Nothing for a longer one, or one whose steps would be long.
+std::vector<std::vector<std::string>> FullConversion(const Operand& x, int base)
+{
+    uint64_t fraction;
+    if (!FiniteIn(x.magnitude, base, fraction) || DigitsOf(x.text) > SHORT_NUMBER || fraction > SHORT_NUMBER)
+        return {};
+    ReadNumber read = x.read;
+    read.negative = false;
+    std::string result;
+    const ConversionParts parts = PartsOfConversion(read, std::max<int>(1, static_cast<int>(fraction)), base, result);
+    const std::string text = SolveCommand(ConversionCommand(parts, Outcome{Outcome::OUTPUT, result})).text;
+    std::vector<std::vector<std::string>> sections(1);
+    size_t lines = 0;
+    for (size_t from = 0; from < text.size();) {
+        const size_t end = text.find('\n', from);
+        const std::string line = text.substr(from, end - from);
+        from = end + 1;
+        if (line.empty()) {
+            sections.emplace_back();
+        } else if (sections.size() > 1) {  // past the title
+            if (sections.back().empty() && line.compare(0, 7, "Ответ: ") == 0)
+                break;
+            sections.back().push_back(line);
+            ++lines;
+        }
+    }
+    sections.erase(sections.begin());
+    if (lines > SHORT_CONVERSION_LINES || sections.empty())
+        return {};
+    sections.front().insert(sections.front().begin(),
+                            "Переводим " + Stated(x.text, x.system) + " в " + SystemName(base, Case::ACCUSATIVE) + ".");
+    return sections;
+}
+
+// The operands of another system than the work's, written in it: by the
+// conversion's own steps where they are short, else in a line each.
+// finite receives whether both have an end there.
+std::vector<std::vector<std::string>> ConversionSections(const Operand& a, const Operand& b, Readers& readers,
+                                                         bool& finite)
 {
     const int base = readers.work.Base();
-    std::vector<std::string> lines;
+    std::vector<std::vector<std::string>> sections;
+    std::vector<std::string> lines;  // the operands that take a line
     finite = true;
     for (const Operand* x : {&a, &b}) {
         if (x->system == base)
             continue;
         uint64_t fraction;
         if (FiniteIn(x->magnitude, base, fraction)) {
-            lines.push_back("  " + Named(x->text, x->system) + " = " + NamedIn(PositionalOf(x->magnitude, base), readers.work));
+            const std::vector<std::vector<std::string>> full = FullConversion(*x, base);
+            if (!full.empty())
+                sections.insert(sections.end(), full.begin(), full.end());
+            else
+                lines.push_back("  " + Stated(x->text, x->system) + " = "
+                                + NamedIn(PositionalOf(x->magnitude, base), readers.work));
             continue;
         }
         finite = false;
@@ -421,27 +516,35 @@ std::vector<std::string> ConversionLines(const Operand& a, const Operand& b, Rea
         const Expansion lengths = ExpansionOf(x->magnitude.smooth, base);
         uint64_t period = 0;
         const bool written = lengths.period.Fits(period) && lengths.prePeriod + period <= LONGEST_EXACT;
-        std::string value = "бесконечная дробь, до конца её периода больше 10 000 цифр";
+        std::string value = ExpansionKind(lengths) + ", " + ExpansionLengths(lengths) + "; в ней больше "
+            + GroupedNumber(LONGEST_EXACT) + " цифр, она не выписана";
         if (written) {
             const BaseExpansion e = ExpandIn(x->magnitude, base, 0);
-            value = Named(e.whole + "." + e.exactFraction, base) + " — бесконечная дробь";
+            value = Stated(e.whole + "." + e.exactFraction, base, LONG_NUMBER) + " — " + ExpansionKind(lengths);
         }
-        lines.push_back("  " + Named(x->text, x->system) + " = " + value);
+        lines.push_back("  " + Stated(x->text, x->system) + " = " + value);
     }
-    if (!lines.empty())
-        lines.insert(lines.begin(), "Записываем числа в " + SystemName(base, Case::PREPOSITIONAL) + ":");
-    return lines;
+    if (!lines.empty()) {
+        lines.insert(lines.begin(), std::string("Записываем ") + (lines.size() > 1 ? "числа" : "число") + " в "
+                                        + SystemName(base, Case::PREPOSITIONAL) + ":");
+        sections.push_back(lines);
+    }
+    return sections;
 }
 
-std::string Header(const ArithmeticRequest& request, const Operand& a, const Operand& b, int precision)
+// The task, and the precision when a fraction can come of it.
+std::vector<std::string> Header(const ArithmeticRequest& request, const Operand& a, const Operand& b, int precision)
 {
     const bool fraction = request.operation == Operation::DIVIDE || !a.magnitude.smooth.IsOne()
         || !b.magnitude.smooth.IsOne();
     const std::string where = request.target == ROMAN
         ? " в десятичной системе счисления, ответ — римскими цифрами"
         : " в " + SystemName(request.target, Case::PREPOSITIONAL);
-    return "Вычисляем " + Signed(a, false) + " " + OperationSign(request.operation) + " " + Signed(b, true) + where
-        + (fraction && request.target != ROMAN ? ", точность " + NumToStr(precision) : std::string()) + ".";
+    std::vector<std::string> lines = {"Вычисляем " + Signed(a, false) + " " + OperationSign(request.operation) + " "
+                                      + Signed(b, true) + where + "."};
+    if (fraction && request.target != ROMAN)
+        lines.push_back(PrecisionLine(precision));
+    return lines;
 }
 
 // Neither the column nor the corner is needed for a zero product or quotient.
@@ -475,6 +578,97 @@ std::vector<std::string> WholeDivisionLines(const ArithmeticOutcome& o, const Op
                 + shown(o.remainder, true)};
 }
 
+// x in the system of the work, signed, in parentheses when negative and
+// parentheses is set; false when it has no end there or more than
+// CHECK_DIGITS digits, as a check takes only numbers it could do by hand.
+bool CheckNumber(const Rational& x, int base, bool parentheses, std::string& text)
+{
+    Rational magnitude = x;
+    magnitude.negative = false;
+    uint64_t fraction;
+    if (!FiniteIn(magnitude, base, fraction) || fraction > CHECK_DIGITS)
+        return false;
+    const BaseExpansion e = CutIn(magnitude, base, static_cast<int>(fraction));
+    if (e.whole.size() + e.fraction.size() > CHECK_DIGITS)
+        return false;
+    const std::string digits = Based(e.fraction.empty() ? e.whole : e.whole + "." + e.fraction, base);
+    text = !x.negative || IsZero(x) ? digits : parentheses ? "(-" + digits + ")" : "-" + digits;
+    return true;
+}
+
+// The check of an exact answer by the inverse operation, in the system of
+// the work: a sum less its second term, a difference plus what was taken, a
+// product divided by a factor, a quotient times the divisor. Nothing when a
+// number of it has no end in that system or is long.
+std::vector<std::string> AnswerCheck(Operation operation, const ArithmeticOutcome& o, int base)
+{
+    const Rational &a = o.firstValue, &b = o.secondValue, &r = o.value;
+    const Rational* by = &b;
+    const Rational* expected = &a;
+    const char* how;
+    Operation inverse;
+    switch (operation) {
+    case Operation::ADD:
+        how = "из суммы вычитаем второе слагаемое, должно получиться первое";
+        inverse = Operation::SUBTRACT;
+        break;
+    case Operation::SUBTRACT:
+        how = "к разности прибавляем вычитаемое, должно получиться уменьшаемое";
+        inverse = Operation::ADD;
+        break;
+    case Operation::MULTIPLY:
+        if (IsZero(b) && IsZero(a))
+            return {};
+        how = IsZero(b) ? "произведение делим на первый множитель, должно получиться второе"
+                        : "произведение делим на второй множитель, должно получиться первое";
+        if (IsZero(b)) {
+            by = &a;
+            expected = &b;
+        }
+        inverse = Operation::DIVIDE;
+        break;
+    default:
+        how = "частное умножаем на делитель, должно получиться делимое";
+        inverse = Operation::MULTIPLY;
+        break;
+    }
+    const Rational got = inverse == Operation::ADD        ? Sum(r, *by)
+                         : inverse == Operation::SUBTRACT ? Difference(r, *by)
+                         : inverse == Operation::MULTIPLY ? Product(r, *by)
+                                                          : Quotient(r, *by);
+    std::string result, term, value;
+    if (!CheckNumber(r, base, false, result) || !CheckNumber(*by, base, true, term)
+        || !CheckNumber(got, base, false, value))
+        return {};
+    const Rational error = Difference(got, *expected);
+    return CheckLines(how, {"  " + result + " " + OperationSign(inverse) + " " + term + " = " + value}, IsZero(error));
+}
+
+// The answer, whether it is exact, the exact value of a cut one, and the
+// check of an exact one.
+std::vector<std::vector<std::string>> AnswerSections(const ArithmeticRequest& request, const ArithmeticOutcome& o,
+                                                     const std::string& task)
+{
+    if (request.target == ROMAN) {
+        if (o.result.empty())
+            return {{RomanZeroAnswer(task)}};
+        const int value = StrToNum(o.expansion.whole);
+        return {{AnswerLine(task + " = " + o.result) + " " + EXACT_RESULT},
+                CheckLines("читаем ответ", RomanReadingLines(o.result), RomanToArab(o.result.c_str()) == value)};
+    }
+    const int base = request.target;
+    const std::string answer = AnswerLine(task + " = " + Stated(o.result, base));
+    if (o.exact)
+        return {{answer + " " + EXACT_RESULT}, AnswerCheck(request.operation, o, base)};
+    const BaseExpansion& e = o.expansion;
+    const std::string kept = e.fraction + std::string(static_cast<size_t>(o.precision) - e.fraction.size(), '0');
+    std::vector<std::string> lines = {answer};
+    for (const std::string& line : CutLines(o.precision, kept))
+        lines.push_back(line);
+    lines.push_back(ExactValueLine(o, base));
+    return {lines};
+}
+
 }  // namespace
 
 Solution SolveArithmetic(const ArithmeticRequest& request, const ArithmeticOutcome& outcome)
@@ -489,9 +683,10 @@ Solution SolveArithmetic(const ArithmeticRequest& request, const ArithmeticOutco
     const Operand a = OperandOf(o.firstRead, o.firstValue), b = OperandOf(o.secondRead, o.secondValue);
     Readers readers(base);
     SolutionText out;
-    out.Section({Header(request, a, b, o.precision)});
+    out.Section(Header(request, a, b, o.precision));
     bool finite;
-    out.Section(ConversionLines(a, b, readers, finite));
+    for (const std::vector<std::string>& section : ConversionSections(a, b, readers, finite))
+        out.Section(section);
     const Plan plan = PlanOf(request.operation, a, b);
     out.Section(plan.lines);
     const std::string zero = ZeroLine(request.operation, a, b);
@@ -504,17 +699,10 @@ Solution SolveArithmetic(const ArithmeticRequest& request, const ArithmeticOutco
     if (o.wholeDivision)
         out.Section(WholeDivisionLines(o, a, b, readers.work));
     const std::string task = Signed(a, false) + " " + OperationSign(request.operation) + " " + Signed(b, true);
-    if (request.target == ROMAN) {
+    if (request.target == ROMAN)
         out.Section(RomanWriting(StrToNum(o.expansion.whole)));
-        out.Section({o.result.empty()
-                         ? "Ответ: " + task + " = 0, а нуля в римской системе нет: поле ответа остаётся пустым."
-                         : AnswerSentence(task + " = " + o.result) + " " + EXACT_RESULT});
-    } else if (o.exact) {
-        out.Section({AnswerSentence(task + " = " + Named(o.result, base)) + " " + EXACT_RESULT});
-    } else {
-        out.Section({AnswerSentence(task + " = " + Named(o.result, base)), CutSentence(o.precision),
-                     ExactValueSentence(o, base)});
-    }
+    for (const std::vector<std::string>& section : AnswerSections(request, o, task))
+        out.Section(section);
     solution.solved = true;
     solution.exact = o.exact;
     solution.exactWritten = o.exactWritten;

@@ -8,18 +8,14 @@
 #ifndef KALVORIX_SOLUTION_ARITHSTEPS_H
 #define KALVORIX_SOLUTION_ARITHSTEPS_H
 
-#include <cstddef>
-
 #include "arithmetic.h"
 #include "solution.h"
 
-// Lines of prose longer than this many columns are carried over to the next
-// lines, as on a page; drawings (the columns, the corner) never are.
-constexpr size_t SOLUTION_WIDTH = 76;
-
 // The solution of request, given the outcome Calculate gave it. A request
 // that was refused, or asked for nothing, gets a one-line text and solved
-// false. Changes no state; text is Windows-1251 with the notation's marks.
+// false. Changes no state; text is Windows-1251 with the notation's marks,
+// its lines of prose no longer than LINE_WIDTH (steptext.h) where they have
+// spaces to break at; drawings (the columns, the corner) are never broken.
 Solution SolveArithmetic(const ArithmeticRequest& request, const ArithmeticOutcome& outcome);
 
 #endif

@@ -41,8 +41,8 @@ std::string BaseForm(uint64_t value, int base)
     return digits == NumToStr(value) ? std::string() : " = " + Based(digits, base);
 }
 
-// A term of a column's sum: as written (a digit of the base, or a carry in
-// decimal) and its value.
+// A term of a column's sum: a digit with its letter when it has one
+// ("11 (B)", as notation.h writes letter digits), or a carry, and its value.
 struct Term {
     std::string shown;
     uint64_t value;
@@ -50,7 +50,8 @@ struct Term {
 
 Term DigitTerm(char digit)
 {
-    return {std::string(1, digit), static_cast<uint64_t>(DigitValue(digit, NSmax))};
+    const int value = DigitValue(digit, NSmax);
+    return {DigitWithValue(static_cast<uint32_t>(value)), static_cast<uint64_t>(value)};
 }
 
 Term NumberTerm(uint64_t value)
@@ -58,18 +59,13 @@ Term NumberTerm(uint64_t value)
     return {NumToStr(value), value};
 }
 
-// "B + 7 + 1", and " = 11 + 7 + 1" when a letter digit is among the terms.
+// "11 (B) + 7 + 1": the terms and their sign.
 std::string Expression(const std::vector<Term>& terms, const char* sign)
 {
-    std::string shown, values;
-    bool letters = false;
-    for (const Term& term : terms) {
-        const std::string separator = shown.empty() ? "" : std::string(" ") + sign + " ";
-        shown += separator + term.shown;
-        values += separator + NumToStr(term.value);
-        letters = letters || term.shown != NumToStr(term.value);
-    }
-    return letters ? shown + " = " + values : shown;
+    std::string shown;
+    for (const Term& term : terms)
+        shown += (shown.empty() ? "" : std::string(" ") + sign + " ") + term.shown;
+    return shown;
 }
 
 // The digits of x with the point before the last `fraction` of them, and at
@@ -252,8 +248,8 @@ std::vector<std::string> ColumnAdditionLines(const Positional& a, const Position
         drawing.Number(' ', ts);
         Append(lines, drawing.Lines());
         if (EndsText(s, aligned.fraction, true) != Shortened(ts))
-            lines.push_back("Нули в конце дробной части не пишем: " + Shortened(ts) + " = " + EndsText(s, aligned.fraction, true)
-                            + ".");
+            lines.push_back(std::string(ZEROS_NOT_WRITTEN) + ": " + Shortened(ts) + " = "
+                            + EndsText(s, aligned.fraction, true) + ".");
     } else {
         lines.push_back(TOO_LONG_TO_DRAW);
         lines.push_back("  " + EndsText(x, aligned.fraction, false) + " + " + EndsText(y, aligned.fraction, false)
@@ -311,8 +307,8 @@ std::vector<std::string> ColumnSubtractionLines(const Positional& a, const Posit
         drawing.Number(' ', td);
         Append(lines, drawing.Lines());
         if (EndsText(d, aligned.fraction, true) != Shortened(td))
-            lines.push_back("Нули в конце дробной части не пишем: " + Shortened(td) + " = " + EndsText(d, aligned.fraction, true)
-                            + ".");
+            lines.push_back(std::string(ZEROS_NOT_WRITTEN) + ": " + Shortened(td) + " = "
+                            + EndsText(d, aligned.fraction, true) + ".");
     } else {
         lines.push_back(TOO_LONG_TO_DRAW);
         lines.push_back("  " + EndsText(x, aligned.fraction, false) + " - " + EndsText(y, aligned.fraction, false)
@@ -339,9 +335,12 @@ std::vector<std::string> ColumnSubtractionLines(const Positional& a, const Posit
         table.Add({NumToStr(k + 1) + ")", " " + work + " пишем " + InBase(value, base) + "."});
     }
     AppendTable(lines, table, columns);
-    if (d.count < columns - (aligned.fraction > 0 && aligned.fraction + 1 >= columns ? 0 : 0) && d.count + 1 < columns + 1
-        && d.count < columns)
-        lines.push_back("Нули в начале разности не пишем.");
+    if (d.count < columns) {  // the difference has fewer digits than its columns
+        const std::string padded = WithPoint(std::string(static_cast<size_t>(columns - d.count), '0') + d.all,
+                                             aligned.fraction);
+        lines.push_back(std::string(ZEROS_NOT_WRITTEN)
+                        + (d.all.empty() ? "." : ": " + padded + " = " + EndsText(d, aligned.fraction, true) + "."));
+    }
     return lines;
 }
 
@@ -352,16 +351,14 @@ std::vector<std::string> DigitProductLines(const std::string& a, uint32_t digit,
     for (size_t i = a.size(); i-- > 0;) {
         const uint64_t d = static_cast<uint64_t>(DigitValue(a[i], NSmax));
         const std::string m = InBase(digit, base);
-        std::string shown = std::string(1, a[i]) + " · " + m, values = NumToStr(d) + " · " + NumToStr(digit);
-        if (carry != 0) {
-            shown += " + " + NumToStr(carry);
-            values += " + " + NumToStr(carry);
-        }
+        std::vector<Term> terms = {DigitTerm(a[i]), DigitTerm(m[0])};
+        if (carry != 0)
+            terms.push_back(NumberTerm(carry));
         const uint64_t value = d * digit + carry;
-        std::string line = "    " + shown + (shown != values ? " = " + values : "") + " = " + NumToStr(value)
-            + BaseForm(value, base) + ": ";
+        std::string line = "    " + terms[0].shown + " · " + Expression({terms.begin() + 1, terms.end()}, "+") + " = "
+            + NumToStr(value) + BaseForm(value, base) + ": ";
         carry = value / static_cast<uint64_t>(base);
-        if (i == 0 || (carry == 0 && i == 0))
+        if (i == 0)
             line += "пишем " + InBase(value, base) + ".";
         else
             line += "пишем " + InBase(value % static_cast<uint64_t>(base), base)
@@ -461,7 +458,7 @@ std::vector<std::string> ColumnMultiplicationLines(const Positional& a, const Po
                         + NumToStr(b.fraction) + ": в произведении отделяем точкой "
                         + CountOf(point, "цифру", "цифры", "цифр") + " справа: " + placed + ".");
         if (written != placed)
-            lines.push_back("Нули в конце дробной части не пишем: " + written + ".");
+            lines.push_back(std::string(ZEROS_NOT_WRITTEN) + ": " + placed + " = " + written + ".");
     }
     return lines;
 }
