@@ -760,6 +760,7 @@ TEST(CliProgram, MemoryModesUsageErrors)
         {{"--float", "80", "1"}, u8"--float: разрядность 16, 32 или 64, а не «80»"},
         {{"--decode-float", "032", "1"}, u8"--decode-float: разрядность 16, 32 или 64, а не «032»"},
         {{"--float", "32", "--code", "8", "1"}, u8"--code, --decode, --float и --decode-float вместе не используются"},
+        {{"--arith", "--code", "8", "1"}, u8"--arith не используется с --code, --decode, --float и --decode-float"},
         {{"--code", "8", "-t", "16", "1"}, u8"-t и -p не используются с --code, --decode, --float и --decode-float"},
         {{"-p", "8", "--float", "32", "1"}, u8"-t и -p не используются с --code, --decode, --float и --decode-float"},
         {{"--decode", "8", "-f", "roman", "1"}, u8"римская система не используется с --code, --decode, --float и --decode-float"},
