@@ -215,6 +215,19 @@ Outcome WriteNumber(const ReadNumber& read, int target)
     return WriteNumber(read, target, written);
 }
 
+ConversionParts PartsOfConversion(ReadNumber read, int precision, int target, std::string& result)
+{
+    read.precision = precision;
+    read.decimalDigits = DigitsIn(read, 10);
+    read.decimal = ComposeNumber(read.negative, read.decimalDigits);
+    ConversionParts parts;
+    parts.read = read;
+    parts.target = target;
+    parts.written = DigitsIn(read, target);
+    result = ComposeNumber(read.negative, parts.written);
+    return parts;
+}
+
 Outcome ConvertRequest(const std::string& number, const std::string& precision, int source, int target,
                        ConversionParts& parts)
 {

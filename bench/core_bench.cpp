@@ -9,6 +9,8 @@
 #include <random>
 #include <string>
 
+#include "arithmetic.h"
+#include "arithsteps.h"
 #include "bdouble.h"
 #include "convert.h"
 #include "converter.h"
@@ -147,7 +149,50 @@ std::string LongMixed(int base, unsigned seed)
     return RandomText(half, base, seed) + "." + RandomText(half, base, seed + 1);
 }
 
+// One arithmetic request at precision 1000 as the "Арифметика" window runs
+// it: the value and its result, then with steps the worked solution too.
+void Arithmetic(benchmark::State& state, const std::string& a, int baseA, Operation operation, const std::string& b,
+                int baseB, int target, bool steps)
+{
+    ArithmeticRequest request;
+    request.first = a;
+    request.firstSystem = baseA;
+    request.operation = operation;
+    request.second = b;
+    request.secondSystem = baseB;
+    request.target = target;
+    request.precision = "1000";
+    for (auto _ : state) {
+        const ArithmeticOutcome outcome = Calculate(request);
+        if (outcome.kind != ArithmeticOutcome::RESULT) {
+            state.SkipWithError("the request was refused");
+            break;
+        }
+        if (steps)
+            benchmark::DoNotOptimize(SolveArithmetic(request, outcome).text);
+        benchmark::DoNotOptimize(outcome.result);
+    }
+}
+
+// The worst arithmetic requests found: operands of 32,767 characters, whole
+// and fractional parts of base 15 (read and written by Horner's rule and
+// transforms, into base 11, the slowest target), a division of two such
+// hexadecimal numbers (the greatest common divisor that decides whether the
+// exact value is written), a divisor of 9,700 digits (the order of the base
+// that gives the period), fractions of bases 3 and 16 into decimal (common
+// fractions), and a power of 15 divided into (its small primes found).
+void ArithmeticCases(benchmark::internal::Benchmark* b)
+{
+    b->Unit(benchmark::kMillisecond);
+}
+
 }  // namespace
+
+#define KALVORIX_ARITHMETIC(NAME, A, BASE_A, OPERATION, B, BASE_B, TARGET)                                         \
+    BENCHMARK_CAPTURE(Arithmetic, NAME, A, BASE_A, Operation::OPERATION, B, BASE_B, TARGET, false)                  \
+        ->Apply(ArithmeticCases);                                                                                   \
+    BENCHMARK_CAPTURE(Arithmetic, NAME##WithSteps, A, BASE_A, Operation::OPERATION, B, BASE_B, TARGET, true)        \
+        ->Apply(ArithmeticCases)
 
 // The lengths of bench/peers.py: powers of two up to the window's longest
 // number, then up to a million digits.
@@ -201,3 +246,15 @@ BENCHMARK_CAPTURE(WorkedSolution, HexFraction32767ToBase15, LongFraction(16, 17)
 BENCHMARK_CAPTURE(WorkedSolution, HexFraction32767ToBase10, LongFraction(16, 22), 16, 10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WorkedSolution, HexFraction32767ToBase2, LongFraction(16, 24), 16, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WorkedSolution, Base15Mixed32767ToBase11, LongMixed(15, 18), 15, 11)->Unit(benchmark::kMillisecond);
+
+KALVORIX_ARITHMETIC(Base15MixedTimesBase15MixedToBase11, LongMixed(15, 31), 15, MULTIPLY, LongMixed(15, 33), 15, 11);
+KALVORIX_ARITHMETIC(Hex32767TimesBase15FractionToBase11, RandomText(MAX_INPUT, 16, 35), 16, MULTIPLY,
+                    LongFraction(15, 36), 15, 11);
+KALVORIX_ARITHMETIC(Hex32767ByHex32767ToBase11, RandomText(MAX_INPUT, 16, 37), 16, DIVIDE,
+                    RandomText(MAX_INPUT, 16, 38), 16, 11);
+KALVORIX_ARITHMETIC(Hex32767ByHex9700ToBase16, RandomText(MAX_INPUT, 16, 37), 16, DIVIDE, RandomText(9700, 16, 39),
+                    16, 16);
+KALVORIX_ARITHMETIC(Base15MixedByBase15MixedToBase11, LongMixed(15, 31), 15, DIVIDE, LongMixed(15, 33), 15, 11);
+KALVORIX_ARITHMETIC(Base15MixedMinusBase7MixedToBase11, LongMixed(15, 31), 15, SUBTRACT, LongMixed(7, 40), 7, 11);
+KALVORIX_ARITHMETIC(Base3FractionPlusHexFractionToBase10, LongFraction(3, 41), 3, ADD, LongFraction(16, 42), 16, 10);
+KALVORIX_ARITHMETIC(OneByPowerOf15ToBase5, "1", 15, DIVIDE, "1" + std::string(MAX_INPUT - 1, '0'), 15, 5);

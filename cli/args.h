@@ -8,13 +8,21 @@
 #include "text.h"
 #include "validate.h"
 
+// What each request does: a conversion, or one of the modes of numbers in
+// memory (--code, --decode, --float, --decode-float).
+enum class CliMode { CONVERT, CODE, DECODE, FLOAT, DECODE_FLOAT };
+
 struct CliOptions {
-    int source = 10;  // numeral system of the numbers: ROMAN, or a base
-    int target = 2;   // numeral system of the results
+    CliMode mode = CliMode::CONVERT;
+    int width = 0;    // the modes' N: the register's bits, or the format's (16, 32, 64)
+    int source = 10;  // numeral system of the numbers: ROMAN, or a base; the bits of
+                      // --decode and --decode-float are binary unless -f is given
+    int target = 2;   // numeral system of the results; with --arith and no -t, the -f system
     bool everySystem = false;  // -t all: the results in every system, target aside
     std::string precision = NumToStr(PREC_DEFAULT);  // the precision field's text, as given
     bool json = false;
     bool steps = false;           // print each result's worked solution
+    bool arithmetic = false;      // --arith: each request is "A OP B"
     bool help = false;
     bool version = false;
     std::vector<std::string> numbers;  // as given; none: read standard input

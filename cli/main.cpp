@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "args.h"
+#include "arith.h"
+#include "bitmodes.h"
 #include "report.h"
 #include "request.h"
 #include "session.h"
@@ -19,6 +21,8 @@ namespace {
 // system refused it.
 Reply Converted(const std::string& typed, const CliOptions& options)
 {
+    if (options.mode != CliMode::CONVERT)
+        return RunModeRequest(typed, options);
     Reply reply;
     if (options.everySystem) {
         const std::vector<RequestReport> reports = RunEverySystem(typed, options);
@@ -26,7 +30,7 @@ Reply Converted(const std::string& typed, const CliOptions& options)
         reply.err = options.json ? std::string() : PlainEverySystemError(reports);
         reply.succeeded = AllConverted(reports);
     } else {
-        const RequestReport report = RunRequest(typed, options);
+        const RequestReport report = options.arithmetic ? RunArithmetic(typed, options) : RunRequest(typed, options);
         reply.out = options.json ? JsonReport(report) : PlainResult(report);
         reply.err = options.json ? std::string() : PlainError(report);
         reply.succeeded = report.converted;

@@ -47,6 +47,9 @@ std::string JsonReport(const RequestReport& report)
         + ", \"error\": " + JsonValue(When(!ok, Cp1251ToUtf8(report.message)))
         + ", \"exact\": " + (solved ? (report.exact ? "true" : "false") : "null")
         + ", \"exact_value\": " + JsonValue(When(solved && report.exactWritten, Cp1251ToUtf8(report.exactValue)));
+    if (report.wholeDivision)
+        json += ", \"quotient\": " + JsonString(Cp1251ToUtf8(report.quotient)) + ", \"remainder\": "
+            + JsonString(Cp1251ToUtf8(report.remainder));
     if (report.withSteps)
         json += ", \"steps\": " + JsonValue(When(solved, Cp1251ToUtf8(report.steps)));
     return json + "}";

@@ -8,8 +8,9 @@
 #include "request.h"
 
 // The --json line of a report, without its line break: input, result,
-// decimal, error, exact and exact_value, and with --steps steps, in UTF-8,
-// null where the outcome has no such value.
+// decimal, error, exact and exact_value, quotient and remainder of a whole
+// division (--arith), and with --steps steps, in UTF-8, null where the
+// outcome has no such value.
 std::string JsonReport(const RequestReport& report);
 
 // The plain text for standard output, without its final line break: the

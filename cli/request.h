@@ -19,6 +19,9 @@ struct RequestReport {
     bool exact = false;        // the result is the number's exact value
     bool exactWritten = false; // exactValue holds it (not beyond 10,000 fractional digits)
     std::string exactValue;    // Windows-1251
+    bool wholeDivision = false;  // --arith, a division of two whole numbers: its
+    std::string quotient;        // quotient and remainder, Windows-1251
+    std::string remainder;
     bool withSteps = false;    // --steps was given
     std::string steps;         // the solution, Windows-1251, each line ended by "\n"
 };

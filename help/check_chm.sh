@@ -91,14 +91,16 @@ done
 for term in 'Точность вычислений' 'Римская система' 'Правило трёх раз' 'Регистр памяти' 'Текущее значение' \
             'Дробная часть' 'Отрицательные числа' 'Разделитель целой и дробной части' 'Клавиши' \
             'Сообщения программы' 'kalvor.ini' 'kalvorix-cli' 'HOME (клавиша)' 'MC' 'MR' 'Деление на нуль' \
-            'F2 (клавиша)' 'Решение' 'Точное значение' 'Периодическая дробь'; do
+            'F2 (клавиша)' 'Решение' 'Точное значение' 'Периодическая дробь' 'F3 (клавиша)' 'Арифметика' \
+            'Деление уголком' 'Неполное частное' 'F4 (клавиша)' 'Прямой код' 'Дополнительный код' 'Мантисса' \
+            'Числа в памяти'; do
     has "$keywords" "value=\"$term" || fault "the index has no entry \"$term\""
 done
 
 # Every Russian piece of the program's messages, as app/ builds them, is
 # quoted in messages.html: the literals of the texts, of the conversion's
 # fragments and the start-up failure, each line of them on its own.
-messages=$( { cat "$root/app/texts.cpp" "$root/app/convert.cpp"; grep 'START_FAILURE\[\] =' "$root/app/win/main.cpp"; } |
+messages=$( { cat "$root/app/texts.cpp" "$root/app/convert.cpp" "$root/app/arithmetic.cpp"; grep 'START_FAILURE\[\] =' "$root/app/win/main.cpp"; } |
     grep -o -h '"[^"]*"' | sed 's/^"//; s/"$//; s/\\n/\n/g' | LC_ALL=C grep '[^ -~]')
 [ "$(printf '%s\n' "$messages" | grep -c .)" -ge 20 ] || fault "found too few message texts in $root/app"
 while IFS= read -r line; do
@@ -142,6 +144,14 @@ keys.html|<tr><td><kbd>Delete</kbd></td>
 keys.html|<kbd>*</kbd> на цифровой клавиатуре
 keys.html|<tr><td><kbd>F2</kbd></td>
 keys.html|<span class="ui">Решение...</span>
+keys.html|<tr><td><kbd>F3</kbd></td>
+arith.html|<span class="ui">Арифметика...</span>
+arith.html|<b>без округления</b>
+arith.html|неполное частное
+arith.html|<pre class="example">Вычисляем A9<sub>16</sub> + 5F<sub>16</sub> в восьмеричной системе счисления.
+arith.html|Точное значение: 0.(3)<sub>10</sub>.
+cli.html|<a name="arith">
+contents.hhc|value="Арифметика в системах счисления"
 solution.html|<kbd>F2</kbd>
 solution.html|Решение появится, когда число будет переведено.
 solution.html|<span class="num">1011<sub>2</sub> = 1·2<sup>3</sup> + 0·2<sup>2</sup> + 1·2<sup>1</sup> + 1·2<sup>0</sup> = 8 + 0 + 2 + 1 = 11<sub>10</sub></span>
@@ -159,6 +169,14 @@ cli.html|Код завершения
 contents.hhc|value="Римская система"
 contents.hhc|value="Сообщения программы"
 contents.hhc|value="Решение и точность"
+contents.hhc|value="Числа в памяти компьютера"
+keys.html|<tr><td><kbd>F4</kbd></td>
+bits.html|<kbd>F4</kbd>
+bits.html|<span class="ui">Числа в памяти...</span>
+bits.html|<b>Дополнительный код</b>
+bits.html|<span class="num">1101 0011</span>
+bits.html|<td>binary64</td>
+bits.html|единственное место, где Kalvorix округляет
 EOF
 
 # The worked example is the program's own solution, line for line: what
@@ -177,6 +195,21 @@ sys.stdout.write(re.sub(r"<sup>([^<]*)</sup>", lambda m: m.group(1).translate(hi
     solved=$("$cli" --steps -f 10 -t 2 -p 4 11.625 | sed '1d; $d')
     [ -n "$example" ] && [ "$example" = "$solved" ] ||
         fault "the worked example of solution.html differs from kalvorix-cli --steps -f 10 -t 2 -p 4 11.625"
+    # The examples of numbers in memory, the marks written as <sub> and <sup>:
+    # the solution that follows the fields, from its heading on.
+    for case in 'codes-example|--code 8 --steps -- -45' 'float-example|--float 32 --steps 0.1'; do
+        anchor=${case%%|*}
+        example=$(iconv -f CP1251 -t UTF-8 "$out/bits.html" |
+            awk -v a="<a name=\"$anchor\">" 'index($0, a) {found = 1}
+                 found && /<pre class="example">/ {inside = 1; sub(/.*<pre class="example">/, "")}
+                 inside {if (sub(/<\/pre>.*/, "")) {print; exit} print}' |
+            perl -CS -pe 's{<sub>(\d+)</sub>}{join "", map { chr(0x2080 + $_) } split //, $1}ge;
+                          s{<sup>([-\d]+)</sup>}{join "", map { $_ eq "-" ? "\x{207B}" : substr("\x{2070}\x{B9}\x{B2}\x{B3}\x{2074}\x{2075}\x{2076}\x{2077}\x{2078}\x{2079}", $_, 1) } split //, $1}ge')
+        # shellcheck disable=SC2086
+        printed=$("$cli" ${case#*|})
+        solved=$(printf '%s\n' "$printed" | sed -n '/^Прямой, обратный\|^Запись числа/,$p')
+        [ -n "$example" ] && [ "$example" = "$solved" ] || fault "the example #$anchor of bits.html differs from kalvorix-cli ${case#*|}"
+    done
 fi
 
 if [ "$faults" -eq 0 ]; then

@@ -191,3 +191,25 @@ std::string ConvertText(const std::string& text, int base, int newBase)
     }
     return Converter(text, base).Convert(newBase);
 }
+
+std::vector<uint32_t> DigitsToBinary(const std::string& text, int base)
+{
+    std::vector<int> digits(text.size());
+    for (size_t i = 0; i < text.size(); ++i)
+        digits[i] = DigitValue(text[i], base);
+    size_t first = 0;
+    while (first < digits.size() && digits[first] <= 0)
+        ++first;
+    if (first == digits.size() || !IsBase(base))
+        return Words();
+    Words number = ReadBinary(digits, first, base);
+    words::Trim(number);
+    return number;
+}
+
+std::string BinaryToDigits(const std::vector<uint32_t>& number, int base)
+{
+    if (words::Significant(number.data(), number.size()) == 0 || !IsBase(base))
+        return "0";
+    return WriteBase(number, base);
+}

@@ -2,6 +2,7 @@
 #ifndef KALVORIX_LIB_CONVERTER_H
 #define KALVORIX_LIB_CONVERTER_H
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -37,5 +38,14 @@ private:
 // is the text without its leading zeros, and one of a few digits goes through
 // a machine word; neither needs the converter's digit vector.
 std::string ConvertText(const std::string& text, int base, int newBase);
+
+// The value of a text of digits of base (2 to 16) as a binary number: words
+// of 32 bits, least significant first, without high zero words (zero is
+// empty). A character that is no digit of base counts as 0.
+std::vector<uint32_t> DigitsToBinary(const std::string& text, int base);
+
+// A binary number (as DigitsToBinary gives it, high zero words allowed)
+// written in base (2 to 16) without leading zeros; "0" for zero.
+std::string BinaryToDigits(const std::vector<uint32_t>& number, int base);
 
 #endif

@@ -59,6 +59,14 @@ PrimePowers OrderModPrimePower(uint64_t base, int prime, uint64_t e)
 
 }  // namespace
 
+bool PrimePowers::IsOne() const
+{
+    for (uint64_t e : exponent)
+        if (e != 0)
+            return false;
+    return true;
+}
+
 bool PrimePowers::Fits(uint64_t& value) const
 {
     value = 1;

@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <string>
 
+// The longest exact fraction written out, in digits after the point: a
+// longer one is only described.
+constexpr uint64_t LONGEST_EXACT = 10000;
+
 constexpr int PRIME_COUNT = 6;
 extern const uint32_t SMALL_PRIMES[PRIME_COUNT];  // 2, 3, 5, 7, 11, 13
 
@@ -17,6 +21,7 @@ extern const uint32_t SMALL_PRIMES[PRIME_COUNT];  // 2, 3, 5, 7, 11, 13
 struct PrimePowers {
     std::array<uint64_t, PRIME_COUNT> exponent{};
 
+    bool IsOne() const;
     // The value, when it is below 2^64.
     bool Fits(uint64_t& value) const;
     // Decimal when it fits 64 bits, else the product of powers ("2·3^32766").

@@ -76,15 +76,9 @@ LRESULT CALLBACK CBTProc(int code, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK CBTWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT: {
-        RECT client;
-        GetClientRect(hwnd, &client);
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(hwnd, &ps);
-        PaintBoxBody(hdc, client, BoxFooterHeight());
-        EndPaint(hwnd, &ps);
+    case WM_PAINT:
+        PaintBoxWindow(hwnd);
         return 1;
-    }
     case WM_CTLCOLORSTATIC:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         if (hBrushCbtWhite == nullptr)
@@ -123,6 +117,16 @@ void PaintBoxBody(HDC hdc, RECT client, int footerHeight)
     FillSolid(hdc, footer, clrBackground);
     CBTMSGDrawLine(hdc, memory, footer);
     DeleteDC(memory);
+}
+
+void PaintBoxWindow(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(window, &ps);
+    PaintBoxBody(hdc, client, BoxFooterHeight());
+    EndPaint(window, &ps);
 }
 
 // The hook goes when the box is activated, and at the latest when the call

@@ -31,6 +31,10 @@ void PaintBoxBody(HDC hdc, RECT client, int footerHeight);
 // The height of the message box's grey footer: 50 pixels, 43 on older systems.
 int BoxFooterHeight();
 
+// WM_PAINT of a window painted as the message box: its whole client area
+// by PaintBoxBody, with the box's footer.
+void PaintBoxWindow(HWND window);
+
 // MessageBoxA restyled by the skin: white body, grey footer, one skinned
 // button "Закрыть" in the bottom right corner.
 int CBTMessageBox(HWND owner, const char* text, const char* caption, unsigned int flags);

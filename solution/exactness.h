@@ -13,9 +13,6 @@
 #include "fractionsteps.h"
 #include "period.h"
 
-// The longest exact fraction written out, in digits after the point.
-constexpr uint64_t LONGEST_EXACT = 10000;
-
 struct Exactness {
     bool exact = true;       // the cut result holds every digit of the fraction
     Expansion expansion;     // the fraction's expansion in the target base

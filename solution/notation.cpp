@@ -109,9 +109,9 @@ std::string ShortenedEnds(const std::string& head, const std::string& tail, uint
         + DigitCount(digits) + ")";
 }
 
-std::string Stated(const std::string& number, int system)
+std::string Stated(const std::string& number, int system, size_t longest)
 {
-    if (number.size() <= LONG_ANSWER)
+    if (number.size() <= longest)
         return Based(number, system);
     return Based(number.substr(0, NUMBER_END) + "…" + number.substr(number.size() - NUMBER_END), system) + " ("
         + DigitCount(DigitsOf(number)) + ")";

@@ -53,8 +53,8 @@ std::string Shortened(const std::string& number, size_t longest = LONG_NUMBER);
 std::string ShortenedEnds(const std::string& head, const std::string& tail, uint64_t digits);
 
 // number as a sentence states it: with its base as a subscript, shortened
-// when longer than LONG_ANSWER ("1234…6789₁₆ (32767 цифр)").
-std::string Stated(const std::string& number, int system);
+// when longer than longest ("1234…6789₁₆ (32767 цифр)").
+std::string Stated(const std::string& number, int system, size_t longest = LONG_ANSWER);
 
 // base to the power exponent: "2³", "7⁻¹".
 std::string PowerText(uint64_t base, long long exponent);

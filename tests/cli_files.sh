@@ -56,6 +56,13 @@ completion)
     [ "$(complete_words kalvorix-cli --ver)" = "--version" ] || fault "--ver does not complete"
     [ "$(complete_words kalvorix-cli -- --j)" = "" ] || fault "after -- an option is offered"
     [ "$(complete_words kalvorix-cli -p '')" = "" ] || fault "a precision is offered something"
+    [ "$(complete_words kalvorix-cli --float '')" = "16 32 64" ] || fault "--float offers '$(complete_words kalvorix-cli --float '')'"
+    [ "$(complete_words kalvorix-cli --code 1)" = "16" ] || fault "--code 1 offers '$(complete_words kalvorix-cli --code 1)'"
+    [ "$(complete_words kalvorix-cli --dec)" = "--decode --decode-float" ] || fault "--dec offers '$(complete_words kalvorix-cli --dec)'"
+    [ "$(complete_words kalvorix-cli --ar)" = "--arith" ] || fault "--ar offers '$(complete_words kalvorix-cli --ar)'"
+    [ "$(complete_words kalvorix-cli --arith -f r)" = "" ] || fault "--arith -f offers roman, which is no base"
+    [ "$(complete_words kalvorix-cli --arith -t r)" = "roman" ] || fault "--arith -t does not offer roman"
+    [ "$(complete_words kalvorix-cli --arith -t a)" = "" ] || fault "--arith -t offers all"
     ;;
 *)
     echo "usage: cli_files.sh install|manual|completion ..."

@@ -19,6 +19,8 @@ KeyAction ActionOfKey(int virtualKey)
         {KEY_INSERT, {KeyAction::COMMAND, CMD_MR}},
         {KEY_DELETE, {KeyAction::COMMAND, CMD_MC}},
         {KEY_F2, {KeyAction::SOLUTION, 0}},
+        {KEY_F3, {KeyAction::ARITHMETIC, 0}},
+        {KEY_F4, {KeyAction::BITS, 0}},
     };
     for (const Binding& binding : bindings)
         if (binding.key == virtualKey)

@@ -29,11 +29,13 @@ enum VirtualKey {
     KEY_SUBTRACT = 0x6D,
     KEY_DIVIDE = 0x6F,
     KEY_F2 = 0x71,
+    KEY_F3 = 0x72,
+    KEY_F4 = 0x73,
 };
 
 // What a key of the message loop does.
 struct KeyAction {
-    enum Kind { NONE, EXIT, HELP, SOLUTION, COMMAND };
+    enum Kind { NONE, EXIT, HELP, SOLUTION, ARITHMETIC, BITS, COMMAND };  // BITS: numbers in memory
     Kind kind = NONE;
     int command = 0;  // for COMMAND
 };

@@ -1,6 +1,8 @@
 // The window's side of the commands.
 #include "commands.h"
 
+#include "arith_window.h"
+
 #include "controls.h"
 #include "convert.h"
 #include "keys.h"
@@ -52,6 +54,11 @@ void ReadMemory(int target, HWND owner)
 void ShowSolution(HWND owner)
 {
     ShowSolutionWindow(owner, SolveCommand(LastShownCommand).text);
+}
+
+void ShowArithmetic(HWND owner)
+{
+    ShowArithmeticWindow(owner, WindowText(hEditT));
 }
 
 void RunMemoryCommand(int id, HWND owner)

@@ -22,4 +22,7 @@ void ChangeM();
 // last wrote the output field, or the line saying that none did yet.
 void ShowSolution(HWND owner);
 
+// The "Арифметика" window over owner, its precision the precision field's.
+void ShowArithmetic(HWND owner);
+
 #endif

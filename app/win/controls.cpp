@@ -72,13 +72,6 @@ const Control CONTROLS[] = {
     {&hStaticM, "static", 0, WS_CHILD | SS_CENTER, "M", W - 211, 44, 20, 20, ID_LABEL, false},
 };
 
-void FillList(HWND list, const std::vector<std::string>& items, int selected)
-{
-    for (const std::string& item : items)
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-}
-
 // Width of the label's text in its font.
 int TextWidth(HWND label, HFONT font)
 {
@@ -133,6 +126,13 @@ bool CreateControls(HWND window, HINSTANCE instance, HFONT font, HFONT memoryFon
             SendMessageA(*c.handle, WM_SETFONT, reinterpret_cast<WPARAM>(memoryFont), TRUE);
     FitPrecisionLabel(font);
     return true;
+}
+
+void FillList(HWND list, const std::vector<std::string>& items, int selected)
+{
+    for (const std::string& item : items)
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
 std::string WindowText(HWND control)

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 constexpr int WndWidth = 444;   // outer size of the main window; the right-hand
 constexpr int WndHeight = 199;  // controls and the button row are placed from it
@@ -18,6 +19,9 @@ extern HWND hmMainDesignedCtrls[8];
 // Creates the seventeen controls of window, fills the lists and sets the
 // fonts; false when a control could not be made.
 bool CreateControls(HWND window, HINSTANCE instance, HFONT font, HFONT memoryFont);
+
+// Adds items to a list and selects the one at index selected.
+void FillList(HWND list, const std::vector<std::string>& items, int selected);
 
 // The whole text of a control.
 std::string WindowText(HWND control);

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "arith_window.h"
+#include "bits_window.h"
 #include "commands.h"
 #include "controls.h"
 #include "help.h"
@@ -18,7 +20,7 @@
 static_assert(KEY_RETURN == VK_RETURN && KEY_ESCAPE == VK_ESCAPE && KEY_END == VK_END && KEY_HOME == VK_HOME
                   && KEY_INSERT == VK_INSERT && KEY_DELETE == VK_DELETE && KEY_MULTIPLY == VK_MULTIPLY
                   && KEY_ADD == VK_ADD && KEY_SUBTRACT == VK_SUBTRACT && KEY_DIVIDE == VK_DIVIDE
-                  && KEY_F2 == VK_F2,
+                  && KEY_F2 == VK_F2 && KEY_F3 == VK_F3 && KEY_F4 == VK_F4,
               "the program's keys are the Windows virtual keys");
 
 namespace {
@@ -69,6 +71,12 @@ bool HandleKey(HWND window, const MSG& msg)
     case KeyAction::SOLUTION:
         ShowSolution(window);
         return true;
+    case KeyAction::ARITHMETIC:
+        ShowArithmetic(window);
+        return true;
+    case KeyAction::BITS:
+        ShowBitsWindow(window);
+        return true;
     case KeyAction::COMMAND:
         SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(action.command), 0);
         return true;
@@ -115,6 +123,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     if (IsXP)
         MoveWindow(window, x, y, WndWidth, WndHeight + 4, TRUE);
     AddSolutionMenuItem(window);
+    AddArithmeticMenuItem(window);
+    AddBitsMenuItem(window);
     InitInterface(window, instance, hmMainDesignedCtrls, 8, hFont, IsXP);
     SetFocus(hEditIn);
 

@@ -1,9 +1,8 @@
-// The "Решение" window. It runs a loop of its own while it is open, as a
-// message box does, so the main window's keys are not active meanwhile.
+// The "Решение" window, modal as modal_window.h makes it.
 #include "solution_window.h"
 
 #include "lineends.h"
-#include "program_class.h"
+#include "modal_window.h"
 #include "skin.h"
 #include "solution_view.h"
 
@@ -31,30 +30,12 @@ void Layout(int width, int height)
                BUTTON_WIDTH, BUTTON_HEIGHT, TRUE);
 }
 
-void OnPaint(HWND hwnd)
-{
-    RECT client;
-    GetClientRect(hwnd, &client);
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    PaintBoxBody(hdc, client, BoxFooterHeight());
-    EndPaint(hwnd, &ps);
-}
-
 LRESULT CALLBACK SolutionProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    LRESULT result;
+    if (AnswerModalMessage(hwnd, message, lParam, Layout, POINT{MIN_WIDTH, MIN_HEIGHT}, result))
+        return result;
     switch (message) {
-    case WM_SIZE:
-        Layout(LOWORD(lParam), HIWORD(lParam));
-        return 0;
-    case WM_GETMINMAXINFO:
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = POINT{MIN_WIDTH, MIN_HEIGHT};
-        return 0;
-    case WM_PAINT:
-        OnPaint(hwnd);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;  // the paint covers it all
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL)
             bSolutionClosing = true;
@@ -67,40 +48,13 @@ LRESULT CALLBACK SolutionProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     }
 }
 
-bool RegisterOnce(HINSTANCE instance)
-{
-    static bool registered = false;
-    if (!registered)
-        registered = RegisterProgramClass(instance, CLASS_NAME, CS_HREDRAW | CS_VREDRAW, SolutionProcedure, nullptr)
-            && RegisterSolutionView(instance);
-    return registered;
-}
-
-HFONT MakeFixedFont()
-{
-    LOGFONTA font = {};
-    font.lfHeight = -13;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = RUSSIAN_CHARSET;
-    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    lstrcpyA(font.lfFaceName, "Courier New");
-    return CreateFontIndirectA(&font);
-}
-
 // The window centred on owner, its view and its button; false when any is missing.
 bool Create(HWND owner, const std::string& text)
 {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
-    if (!RegisterOnce(instance))
+    if (!RegisterModalClass(instance, CLASS_NAME, SolutionProcedure))
         return false;
-    RECT around;
-    GetWindowRect(owner, &around);
-    const int x = (around.left + around.right - START_WIDTH) / 2;
-    const int y = (around.top + around.bottom - START_HEIGHT) / 2;
-    hSolution = CreateWindowExA(WS_EX_DLGMODALFRAME, CLASS_NAME, TITLE,
-                                WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
-                                x > 0 ? x : 0, y > 0 ? y : 0, START_WIDTH, START_HEIGHT, owner, nullptr, instance,
-                                nullptr);
+    hSolution = CreateModalWindow(owner, CLASS_NAME, TITLE, 0, START_WIDTH, START_HEIGHT);
     if (hSolution == nullptr)
         return false;
     hSolutionText = CreateSolutionView(hSolution, ID_TEXT, instance);
@@ -119,7 +73,7 @@ bool Create(HWND owner, const std::string& text)
 }
 
 // Escape closes; the view takes every other key itself (Ctrl+A, Ctrl+C, scrolling).
-bool HandleKey(const MSG& msg)
+bool HandleKey(MSG& msg)
 {
     if (msg.message != WM_KEYDOWN || msg.wParam != VK_ESCAPE)
         return false;
@@ -132,25 +86,8 @@ bool HandleKey(const MSG& msg)
 void ShowSolutionWindow(HWND owner, const std::string& text)
 {
     bSolutionClosing = false;
-    if (Create(owner, text)) {
-        EnableWindow(owner, FALSE);
-        ShowWindow(hSolution, SW_SHOW);
-        SetFocus(hSolutionText);
-        MSG msg;
-        while (!bSolutionClosing) {
-            const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-            if (got <= 0) {
-                PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);  // for the main loop
-                break;
-            }
-            if (HandleKey(msg))
-                continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        EnableWindow(owner, TRUE);
-        SetActiveWindow(owner);  // before the window goes, so the activation does not wander
-    }
+    if (Create(owner, text))
+        RunModal(owner, hSolution, hSolutionText, bSolutionClosing, HandleKey);
     if (hSolution != nullptr)
         DestroyWindow(hSolution);
     hSolution = hSolutionText = hSolutionClose = nullptr;

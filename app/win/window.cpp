@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "arith_window.h"
+#include "bits_window.h"
 #include "commands.h"
 #include "controls.h"
 #include "convert.h"
@@ -102,9 +104,14 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         SetFocus(hEditIn);
         return 0;
     case WM_SYSCOMMAND:
-        if (!IsSolutionMenuItem(wParam))
+        if (IsSolutionMenuItem(wParam))
+            ShowSolution(hwnd);
+        else if (IsArithmeticMenuItem(wParam))
+            ShowArithmetic(hwnd);
+        else if (IsBitsMenuItem(wParam))
+            ShowBitsWindow(hwnd);
+        else
             return DefWindowProcA(hwnd, message, wParam, lParam);
-        ShowSolution(hwnd);
         return 0;
     case WM_DESTROY:
         OnDestroy();

@@ -512,12 +512,47 @@ std::string ColourText(COLORREF c)
     return text;
 }
 
+HWND WaitTopWindow(DWORD pid, const char* cls)
+{
+    HWND window = nullptr;
+    WaitFor([&] {
+        const std::vector<HWND> found = TopWindows(pid, cls);
+        window = found.empty() ? nullptr : found.front();
+        return window != nullptr;
+    });
+    return window;
+}
+
 int WindowCount(DWORD pid)
 {
     int n = 0;
     for (HWND w : TopWindows(pid, nullptr))
         n += 1 + static_cast<int>(Children(w).size());
     return n;
+}
+
+void ExpectOpeningsLeaveNothing(const Program& p, const char* what, const std::function<HWND()>& open,
+                                const std::function<bool(HWND)>& close)
+{
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, p.pid);
+    REQUIRE(process != nullptr);
+    const int WAVER = 8;
+    int gdiBefore = -1, windowsBefore = -1, opened = 0;
+    for (int i = 0; i < 110; ++i) {
+        if (i == 10) {
+            gdiBefore = GdiObjectCount(process, p.pid);
+            windowsBefore = WindowCount(p.pid);
+        }
+        HWND window = open();
+        opened += window != nullptr && close(window);
+    }
+    EXPECT_EQ(opened, 110);
+    const int gdiAfter = GdiObjectCount(process, p.pid), windowsAfter = WindowCount(p.pid);
+    CloseHandle(process);
+    std::printf("100 %s: GDI objects %d -> %d, windows %d -> %d\n", what, gdiBefore, gdiAfter, windowsBefore,
+                windowsAfter);
+    EXPECT(gdiBefore < 0 || gdiAfter <= gdiBefore + WAVER);
+    EXPECT_EQ(windowsAfter, windowsBefore);
 }
 
 int GdiObjectCount(HANDLE process, DWORD pid)

@@ -30,6 +30,8 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 // Visible top-level windows of pid, of class cls or any; all children.
 std::vector<HWND> TopWindows(DWORD pid, const char* cls);
 std::vector<HWND> Children(HWND parent);
+// The first visible top-level window of pid of class cls, once it shows; null on timeout.
+HWND WaitTopWindow(DWORD pid, const char* cls);
 int ListCount(HWND list);
 std::string ListItem(HWND list, int index);
 
@@ -121,6 +123,15 @@ int GdiObjectCount(HANDLE process, DWORD pid);
 
 // Windows of pid: the visible top-level ones and all their children.
 int WindowCount(DWORD pid);
+
+// Opens a window of the program 110 times (open gives it, null when it did
+// not show; close closes it, true once it is gone) and checks that all
+// opened and closed and that, counted after the first ten (once what Wine
+// keeps for them is made), no window and at most a waver of GDI objects
+// stays behind: a leak of one object an opening would show ninety. Prints
+// the counts, named by what.
+void ExpectOpeningsLeaveNothing(const Program& p, const char* what, const std::function<HWND()>& open,
+                                const std::function<bool(HWND)>& close);
 
 // Makes Wine tell kalvorix.exe it runs on Windows XP, or not, and puts the
 // previous setting back when it goes out of scope.

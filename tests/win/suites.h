@@ -15,4 +15,10 @@ void Soak();
 // The "Решение" window: F2, the system menu, Escape, Ctrl+A, a hundred openings.
 void Solution();
 
+// The "Арифметика" window: F3, the system menu, a sum, a division by zero, Escape, a hundred openings.
+void Arithmetic();
+// The window of numbers in memory: F4, the menu, a code and a float, a
+// refused width, Escape, a hundred openings.
+void Bits();
+
 #endif

@@ -644,6 +644,6 @@ const TestCase TESTS[] = {
     {"FreshStart", FreshStart}, {"Typing", Typing},     {"MemoryKeys", MemoryKeys}, {"ExitAndSettings", ExitAndSettings},
     {"Messages", Messages},     {"SkinPixels", SkinPixels}, {"XpLook", XpLook},     {"Resources", Resources},
     {"HelpKey", HelpKey}, {"SettingsFaults", SettingsFaults}, {"SettingsFullDisk", SettingsFullDisk},
-    {"Soak", Soak}, {"Solution", Solution},
+    {"Soak", Soak}, {"Solution", Solution}, {"Arithmetic", Arithmetic}, {"Bits", Bits},
 };
 const int TEST_COUNT = sizeof TESTS / sizeof TESTS[0];
