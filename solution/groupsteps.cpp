@@ -204,10 +204,9 @@ std::vector<std::vector<std::string>> GroupingSections(const std::string& whole,
     const bool route = from != 2 && to != 2;
     std::vector<std::vector<std::string>> sections;
     if (route)
-        sections.push_back({"Основания " + PowerOfTwo(from) + " и " + PowerOfTwo(to)
-                                + " — степени двойки, поэтому переводим через двоичную систему:",
-                            "сначала в двоичную (шаг 1), затем из двоичной в "
-                                + SystemAdjective(to, Case::ACCUSATIVE) + " (шаг 2)."});
+        sections.push_back({"Основания " + PowerOfTwo(from) + " и " + PowerOfTwo(to) + " — степени двойки.",
+                            "Поэтому переводим через двоичную систему: сначала в двоичную (шаг 1),",
+                            "затем из двоичной в " + SystemAdjective(to, Case::ACCUSATIVE) + " (шаг 2)."});
     else
         sections.push_back({"Основание " + PowerOfTwo(from == 2 ? to : from)
                             + " — степень двойки, поэтому переводим группами двоичных цифр."});
