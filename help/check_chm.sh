@@ -3,8 +3,9 @@
 # it, unpacked byte for byte as staged; the pages in Windows-1251 and declared
 # so; the language Russian; contents, index, links and anchors that lead
 # somewhere; the program's messages quoted exactly as app/ builds them; and
-# the key texts of each topic; and, given kalvorix-cli, the worked example
-# of "Решение и точность" exactly as the program solves it.
+# the key texts of each topic; and, given kalvorix-cli, the worked examples
+# of the solution, arithmetic and numbers in memory exactly as the program
+# solves them.
 # Usage: check_chm.sh HELP_CHM STAGE_DIR SOURCE_ROOT VERSION [KALVORIX_CLI]   (exit 1 on a fault)
 set -uo pipefail
 
@@ -179,36 +180,44 @@ bits.html|<td>binary64</td>
 bits.html|единственное место, где Kalvorix округляет
 EOF
 
-# The worked example is the program's own solution, line for line: what
-# kalvorix-cli --steps prints after the result line, without the empty line
-# that ends it. The page marks bases and exponents with <sub> and <sup>,
-# which the command line writes as Unicode subscripts and superscripts.
-if [ -n "$cli" ]; then
-    example=$(iconv -f CP1251 -t UTF-8 "$out/solution.html" |
-        awk '/<a name="example">/ {found = 1} found && /<pre class="example">/ {inside = 1; sub(/.*<pre class="example">/, "")}
+# The worked examples are the program's own solutions, line for line. A page
+# marks bases and exponents with <sub> and <sup>, which the command line
+# writes as Unicode subscripts and superscripts.
+# example_of PAGE ANCHOR: the first example after the anchor, in the command
+# line's marks.
+example_of() {
+    iconv -f CP1251 -t UTF-8 "$out/$1" |
+        awk -v a="<a name=\"$2\">" 'index($0, a) {found = 1}
+             found && /<pre class="example">/ {inside = 1; sub(/.*<pre class="example">/, "")}
              inside {if (sub(/<\/pre>.*/, "")) {print; exit} print}' |
-        python3 -c 'import re, sys
-low = str.maketrans("0123456789", "\u2080\u2081\u2082\u2083\u2084\u2085\u2086\u2087\u2088\u2089")
-high = str.maketrans("0123456789-", "\u2070\u00b9\u00b2\u00b3\u2074\u2075\u2076\u2077\u2078\u2079\u207b")
-text = re.sub(r"<sub>([^<]*)</sub>", lambda m: m.group(1).translate(low), sys.stdin.read())
-sys.stdout.write(re.sub(r"<sup>([^<]*)</sup>", lambda m: m.group(1).translate(high), text))')
+        perl -CS -pe 's{<sub>(\d+)</sub>}{join "", map { chr(0x2080 + $_) } split //, $1}ge;
+                      s{<sup>([-\d]+)</sup>}{join "", map { $_ eq "-" ? "\x{207B}" : substr("\x{2070}\x{B9}\x{B2}\x{B3}\x{2074}\x{2075}\x{2076}\x{2077}\x{2078}\x{2079}", $_, 1) } split //, $1}ge'
+}
+if [ -n "$cli" ]; then
+    # A conversion's: what kalvorix-cli --steps prints after the result line,
+    # without the empty line that ends it.
     solved=$("$cli" --steps -f 10 -t 2 -p 4 11.625 | sed '1d; $d')
+    example=$(example_of solution.html example)
     [ -n "$example" ] && [ "$example" = "$solved" ] ||
         fault "the worked example of solution.html differs from kalvorix-cli --steps -f 10 -t 2 -p 4 11.625"
-    # The examples of numbers in memory, the marks written as <sub> and <sup>:
-    # the solution that follows the fields, from its heading on.
+    # Those of numbers in memory: the solution that follows the fields, from
+    # its heading on.
     for case in 'codes-example|--code 8 --steps -- -45' 'float-example|--float 32 --steps 0.1'; do
         anchor=${case%%|*}
-        example=$(iconv -f CP1251 -t UTF-8 "$out/bits.html" |
-            awk -v a="<a name=\"$anchor\">" 'index($0, a) {found = 1}
-                 found && /<pre class="example">/ {inside = 1; sub(/.*<pre class="example">/, "")}
-                 inside {if (sub(/<\/pre>.*/, "")) {print; exit} print}' |
-            perl -CS -pe 's{<sub>(\d+)</sub>}{join "", map { chr(0x2080 + $_) } split //, $1}ge;
-                          s{<sup>([-\d]+)</sup>}{join "", map { $_ eq "-" ? "\x{207B}" : substr("\x{2070}\x{B9}\x{B2}\x{B3}\x{2074}\x{2075}\x{2076}\x{2077}\x{2078}\x{2079}", $_, 1) } split //, $1}ge')
         # shellcheck disable=SC2086
         printed=$("$cli" ${case#*|})
         solved=$(printf '%s\n' "$printed" | sed -n '/^Прямой, обратный\|^Запись числа/,$p')
+        example=$(example_of bits.html "$anchor")
         [ -n "$example" ] && [ "$example" = "$solved" ] || fault "the example #$anchor of bits.html differs from kalvorix-cli ${case#*|}"
+    done
+    # Those of arithmetic: what follows the result line.
+    for case in 'addition|8|A9_16 + 5F_16' 'subtraction|2|1101_2 - 111_2' 'multiplication|16|A9_16 * 5C_16' \
+                'division|10|1_3 : 10_3' 'whole|10|17 : 5'; do
+        anchor=${case%%|*} rest=${case#*|}
+        solved=$("$cli" --arith --steps -t "${rest%%|*}" "${rest#*|}" | sed '1d')
+        example=$(example_of arith.html "$anchor")
+        [ -n "$example" ] && [ "$example" = "$solved" ] ||
+            fault "the example #$anchor of arith.html differs from kalvorix-cli --arith --steps -t ${rest%%|*} '${rest#*|}'"
     done
 fi
 
