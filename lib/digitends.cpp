@@ -39,6 +39,8 @@ char DigitEnds::At(uint64_t position) const
 
 uint64_t DigitEnds::Above(uint64_t position, int base) const
 {
+    if (position >= count)  // a shorter number has nothing there
+        return 0;
     return words::ValueOfDigits(0, static_cast<size_t>(count - position), static_cast<uint64_t>(base),
                                 [this](size_t i) { return DigitValue(At(count - 1 - i), NSmax); });
 }

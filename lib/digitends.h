@@ -29,7 +29,8 @@ struct DigitEnds {
     char At(uint64_t position) const;
 
     // The value of the digits from position up (the number divided by
-    // base^position, cut): at most 15 digits, all within the ends.
+    // base^position, cut): at most 15 digits, all within the ends; 0 from
+    // above the number.
     uint64_t Above(uint64_t position, int base) const;
 };
 

@@ -213,7 +213,12 @@ struct Readers {
 // A number the steps computed, in the system of the work, with its base.
 std::string NamedIn(const Positional& x, EndsReader& reader)
 {
-    return Based(PositionalText(x, reader), reader.Base());
+    // The base goes after the digits, before the count of a shortened number.
+    const std::string text = PositionalText(x, reader);
+    const size_t count = text.find(" (");
+    if (count == std::string::npos)
+        return Based(text, reader.Base());
+    return Based(text.substr(0, count), reader.Base()) + text.substr(count);
 }
 
 // ---- The operands ------------------------------------------------------------

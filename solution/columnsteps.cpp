@@ -127,7 +127,8 @@ std::string EndsText(const DigitEnds& ends, uint64_t fraction, bool strip)
         head = WithPoint(head, head.size() - static_cast<size_t>(whole));
     if (fraction < tail.size())
         tail = WithPoint(tail, fraction);
-    return ShortenedEnds(head, tail, ends.count + (fraction > 0 ? 1 : 0));
+    // Its digits as written: a number below one has "0." and the fraction's.
+    return ShortenedEnds(head, tail, whole > 0 ? ends.count : fraction + 1);
 }
 
 // Whether numbers of these ends fit a drawing with `fraction` digits after the point.

@@ -36,6 +36,9 @@ TEST(DigitEnds, AgainstTheWholeNumber)
             EXPECT_EQ(ends.At(digits.size()), '0');
             const uint64_t top = digits.size() > 10 ? digits.size() - 10 : 0;
             EXPECT_EQ(ends.Above(top, base), std::stoull(digits.substr(0, digits.size() - top), nullptr, base));
+            // Above a shorter number, as a column of a longer one asks it.
+            EXPECT_EQ(ends.Above(digits.size(), base), 0u);
+            EXPECT_EQ(ends.Above(digits.size() + 500, base), 0u);
         }
     }
 }

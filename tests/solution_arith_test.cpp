@@ -528,6 +528,18 @@ TEST(ArithmeticSolution, LongLinesBreakAtTheBestSpace)
     EXPECT_EQ(WideLines(s.solution.text), std::vector<std::string>());
 }
 
+// A column too long to draw, over a subtrahend with fewer digits: the top
+// rows borrow nothing from above the shorter number, and the lengths count
+// digits.
+TEST(ArithmeticSolution, LongColumnOverAShorterNumber)
+{
+    const Solved s = Solve("FF00761_16 - 0.00000000000000DDDDD2_16", 14, "1000");
+    ASSERT_EQ(s.outcome.kind, ArithmeticOutcome::RESULT);
+    const std::string text = Cp1251ToUtf8(s.solution.text);
+    EXPECT_NE(text.find(u8"  87) 2 - 0 = 2: пишем 2.\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(u8"27724C5B.000000…000000000000000 (87 цифр)"), std::string::npos) << text;
+}
+
 // ---- the column and the corner, against arithmetic done apart ----------------
 
 std::string Digits(unsigned long long value, int base)
