@@ -140,9 +140,11 @@ size_t BreakAt(const std::string& line, size_t least, size_t most)
 {
     const bool prose = HasLetters(line);
     const size_t half = least + (most - least) / 2;
+    // A line of one word ("Ответ:", "=") says nothing: never the first space.
+    const size_t first = line.find(' ', line.find_first_not_of(' '));
     size_t best[3] = {std::string::npos, std::string::npos, std::string::npos};
     for (size_t k = std::min(most, line.size() - 1); k > least; --k) {
-        if (line[k] != ' ' || line[k - 1] == ' ')
+        if (line[k] != ' ' || line[k - 1] == ' ' || k == first)
             continue;
         const int quality = k >= half ? BreakQuality(line, k, prose) : 0;
         if (best[quality] == std::string::npos)
