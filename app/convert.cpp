@@ -80,6 +80,13 @@ NumberDigits DigitsIn(const ReadNumber& read, int base)
     return digits;
 }
 
+// The decimal digits and text of a positional number read at its precision.
+void ReadDecimal(ReadNumber& read)
+{
+    read.decimalDigits = DigitsIn(read, 10);
+    read.decimal = ComposeNumber(read.negative, read.decimalDigits);
+}
+
 }  // namespace
 
 std::string RemoveSpaces(std::string text)
@@ -182,10 +189,10 @@ bool ReadRequest(const std::string& number, const std::string& precision, int so
             return false;
         }
         read.decimalDigits = {NumToStr(n), std::string()};
+        read.decimal = ComposeNumber(read.negative, read.decimalDigits);
     } else {
-        read.decimalDigits = DigitsIn(read, 10);
+        ReadDecimal(read);
     }
-    read.decimal = ComposeNumber(read.negative, read.decimalDigits);
     return true;
 }
 
@@ -215,17 +222,13 @@ Outcome WriteNumber(const ReadNumber& read, int target)
     return WriteNumber(read, target, written);
 }
 
-ConversionParts PartsOfConversion(ReadNumber read, int precision, int target, std::string& result)
+Outcome ConvertReadNumber(const ReadNumber& read, int precision, int target, ConversionParts& parts)
 {
-    read.precision = precision;
-    read.decimalDigits = DigitsIn(read, 10);
-    read.decimal = ComposeNumber(read.negative, read.decimalDigits);
-    ConversionParts parts;
     parts.read = read;
+    parts.read.precision = precision;
+    ReadDecimal(parts.read);
     parts.target = target;
-    parts.written = DigitsIn(read, target);
-    result = ComposeNumber(read.negative, parts.written);
-    return parts;
+    return WriteNumber(parts.read, target, parts.written);
 }
 
 Outcome ConvertRequest(const std::string& number, const std::string& precision, int source, int target,

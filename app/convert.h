@@ -67,11 +67,10 @@ struct ConversionParts {
     NumberDigits written;
 };
 
-// The parts a conversion of read (a number of a base, as ReadNumberText
-// gave it) at precision into base target would hand out, and in result the
-// output field's text; changes no state: for a solution that works a
-// conversion of its own.
-ConversionParts PartsOfConversion(ReadNumber read, int precision, int target, std::string& result);
+// The conversion of read (a number of a base, as ReadNumberText gave it) at
+// precision into base target, handing out its parts as ConvertRequest does;
+// changes no state: for a solution that works a conversion of its own.
+Outcome ConvertReadNumber(const ReadNumber& read, int precision, int target, ConversionParts& parts);
 
 // ConvertRequest, handing out what it read and wrote (parts is meaningful
 // only when the outcome is OUTPUT).

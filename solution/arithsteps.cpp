@@ -468,9 +468,9 @@ std::vector<std::vector<std::string>> FullConversion(const Operand& x, int base)
         return {};
     ReadNumber read = x.read;
     read.negative = false;
-    std::string result;
-    const ConversionParts parts = PartsOfConversion(read, std::max<int>(1, static_cast<int>(fraction)), base, result);
-    const std::string text = SolveCommand(ConversionCommand(parts, Outcome{Outcome::OUTPUT, result})).text;
+    ConversionParts parts;
+    const Outcome outcome = ConvertReadNumber(read, std::max<int>(1, static_cast<int>(fraction)), base, parts);
+    const std::string text = SolveCommand(ConversionCommand(parts, outcome)).text;
     std::vector<std::vector<std::string>> sections(1);
     size_t lines = 0;
     for (size_t from = 0; from < text.size();) {
