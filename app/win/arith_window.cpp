@@ -9,7 +9,6 @@
 #include "controls.h"
 #include "messages.h"
 #include "modal_window.h"
-#include "program_class.h"
 #include "skin.h"
 #include "solution_view.h"
 #include "solution_window.h"
@@ -159,14 +158,6 @@ LRESULT CALLBACK ArithmeticProcedure(HWND hwnd, UINT message, WPARAM wParam, LPA
     }
 }
 
-bool RegisterOnce(HINSTANCE instance)
-{
-    static bool registered = false;
-    if (!registered)
-        registered = RegisterProgramClass(instance, CLASS_NAME, CS_HREDRAW | CS_VREDRAW, ArithmeticProcedure, hBrushStatic);
-    return registered;
-}
-
 HWND MakeControl(DWORD exStyle, const char* cls, const char* text, DWORD style, int id, HINSTANCE instance)
 {
     return CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, hArith,
@@ -189,7 +180,7 @@ HWND MakeList(int id, const std::vector<std::string>& items, int selected, HINST
 bool Create(HWND owner, const std::string& precision)
 {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(owner, GWLP_HINSTANCE));
-    if (!RegisterOnce(instance))
+    if (!RegisterModalClass(instance, CLASS_NAME, ArithmeticProcedure, hBrushStatic))
         return false;
     hArith = CreateModalWindow(owner, CLASS_NAME, TITLE, WS_EX_CONTROLPARENT, START_WIDTH, START_HEIGHT);
     if (hArith == nullptr)
@@ -207,7 +198,7 @@ bool Create(HWND owner, const std::string& precision)
     hArithResult = MakeControl(WS_EX_CLIENTEDGE, "edit", "", WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, ID_RESULT,
                                instance);
     // The view paints the notation's subscripts and copies them as Unicode.
-    hArithSolution = RegisterSolutionView(instance) ? CreateSolutionView(hArith, ID_SOLUTION, instance) : nullptr;
+    hArithSolution = CreateSolutionView(hArith, ID_SOLUTION, instance);
     if (hArithSolution != nullptr)
         SetWindowLongPtrA(hArithSolution, GWL_STYLE, GetWindowLongPtrA(hArithSolution, GWL_STYLE) | WS_TABSTOP);
     for (int k = 0; k < 7; ++k)

@@ -5,12 +5,12 @@
 #include "skin.h"
 #include "solution_view.h"
 
-bool RegisterModalClass(HINSTANCE instance, const char* className, WNDPROC procedure)
+bool RegisterModalClass(HINSTANCE instance, const char* className, WNDPROC procedure, HBRUSH background)
 {
     WNDCLASSEXA known = {};
     known.cbSize = sizeof known;
     const bool registered = GetClassInfoExA(instance, className, &known) != 0
-        || RegisterProgramClass(instance, className, CS_HREDRAW | CS_VREDRAW, procedure, nullptr);
+        || RegisterProgramClass(instance, className, CS_HREDRAW | CS_VREDRAW, procedure, background);
     return registered && RegisterSolutionView(instance);
 }
 

@@ -9,9 +9,10 @@
 #include <windows.h>
 
 // Registers a modal window's class (a program class with the given
-// procedure, painted by itself) and the solution view the windows show;
-// true when both are registered, also when they already were.
-bool RegisterModalClass(HINSTANCE instance, const char* className, WNDPROC procedure);
+// procedure and background, null for one painted by itself) and the
+// solution view the windows show; true when both are registered, also when
+// they already were.
+bool RegisterModalClass(HINSTANCE instance, const char* className, WNDPROC procedure, HBRUSH background = nullptr);
 
 // A hidden window of the registered class, width by height, with a caption,
 // a system menu, a sizing frame and a maximize box, owned by and centred on
